@@ -1,0 +1,188 @@
+#include "core/StationController.h"
+
+#include "core/ClipLibrary.h"
+#include "core/Messages.h"
+#include "core/TextRules.h"
+#include "host/ReceptionLights.h"
+#include "options/ClickRules.h"
+#include "options/OptionsFile.h"
+
+namespace quendal {
+
+StationController::StationController(Platform platform) : platform_(std::move(platform)) {}
+
+void StationController::Form_Load() {
+  state_.Echo = platform_.hosts.Create();
+  const bool hostMissing = state_.Echo == nullptr;
+  if (hostMissing) state_.Echo = std::make_shared<UnavailableHost>();
+
+  state_.hora = std::to_string(platform_.clock.Now().hour);
+  state_.minuto = std::to_string(platform_.clock.Now().minute);
+  PadHoraMinuto();
+
+  timersEnabled_ = true;
+
+  ApplyOptions(OptionsCaller::Load);
+
+  // Told once the options are in place, so the operator reads it over a settled window.
+  if (hostMissing) Say(messages::kHostUnavailable);
+}
+
+void StationController::RefreshLights() {
+  if (ended_) return;
+  const LightColour radio = LightFor(state_.Echo->RadioReceiving());
+  if (display_.Shape1 != radio) {
+    display_.Shape1 = radio;
+    view_->DisplayChanged(DisplayField::Shape1);
+  }
+  const LightColour internet = LightFor(state_.Echo->InternetReceiving());
+  if (display_.Shape2 != internet) {
+    display_.Shape2 = internet;
+    view_->DisplayChanged(DisplayField::Shape2);
+  }
+}
+
+void StationController::Command3_Click() {
+  if (ended_) return;
+  platform_.desktop.ShowAbout();
+}
+
+void StationController::Command4_Click() {
+  if (ended_) return;
+  platform_.desktop.Beep();
+  platform_.desktop.ShowHelp();
+}
+
+bool StationController::AskQuit() {
+  if (ended_) return true;
+  const MsgAnswer answer = Say(MessageRequest{messages::kQuitQuestion, platform_.app.executable,
+                                MsgButtons::YesNo, MsgIcon::Question, MsgAnswer::No});
+  if (answer != MsgAnswer::Yes) return false;
+  ReleaseTransmitters();
+  ended_ = true;
+  platform_.desktop.End();
+  return true;
+}
+
+// ---- Options -----------------------------------------------------------------------
+
+void StationController::SaveOptions() {
+  if (ended_) return;
+  if (!platform_.files.ReplaceAll(kOptionsFileName, FormatOptionsFile(options_))) {
+    Say(messages::kOptionsNotSaved);
+  }
+}
+
+void StationController::Command6_Click() { ApplyOptions(OptionsCaller::Button); }
+
+void StationController::ApplyOptions(OptionsCaller caller) {
+  if (ended_) return;
+  if (!ExisteArquivo(kOptionsFileName)) {
+    if (caller == OptionsCaller::Button) Say(messages::kNoOptionsFile);
+    return;
+  }
+  const std::optional<std::string> bytes = platform_.files.ReadAll(kOptionsFileName);
+  if (caller == OptionsCaller::Button) {
+    // A file that cannot be read reads as empty lines: boxes kept, manual text emptied.
+    ApplyOptionLines(SplitLines(bytes.value_or("")), *this, ApplyMode::SkipBadLines);
+    return;
+  }
+  if (!bytes) {
+    Say(messages::kOptionsUnreadable);
+    return;
+  }
+  const ApplyOutcome outcome =
+      ApplyOptionLines(SplitLines(*bytes), *this, ApplyMode::StopAtBadLine);
+  if (outcome.badLine) {
+    Say(std::string(messages::kOptionsBadLine) + std::to_string(*outcome.badLine) +
+        messages::kOptionsBadLineTail);
+  }
+}
+
+// ---- Boxes and texts ---------------------------------------------------------------
+
+void StationController::ClickBox(Box box) {
+  SetBox(box, options_.Value(box) == kCleared ? kSet : kCleared);
+}
+
+void StationController::SetBox(Box box, std::int16_t value) {
+  if (options_.Value(box) == value) return;
+  options_.SetValue(box, value);
+  view_->BoxChanged(box);
+  RunClickRule(box, *this);
+}
+
+void StationController::SetManualText(std::string text) {
+  options_.SetText1(std::move(text));
+  view_->Text1Changed();
+}
+
+void StationController::SetTemperatureDisplay(std::string text) {
+  SetLabel(display_.Label3, DisplayField::Label3, std::move(text));
+}
+
+void StationController::SetLabel(std::string& field, DisplayField which, std::string text) {
+  if (field == text) return;
+  field = std::move(text);
+  view_->DisplayChanged(which);
+}
+
+// ---- Shared steps ------------------------------------------------------------------
+
+bool StationController::StationReceiving() {
+  if (state_.Echo->RadioReceiving().value_or(false)) return true;
+  return state_.Echo->InternetReceiving().value_or(false);
+}
+
+void StationController::PadHoraMinuto() {
+  state_.hora = TwoCharacterKey(state_.hora);
+  state_.minuto = TwoCharacterKey(state_.minuto);
+}
+
+std::optional<std::string> StationController::ReadTemperatureFile() {
+  return platform_.files.ReadAll(TemperatureFile(platform_.app.path));
+}
+
+void StationController::Wait(int milliseconds) {
+  if (ended_) return;
+  platform_.pause.Sleep(std::chrono::milliseconds(milliseconds));
+}
+
+void StationController::RfTransmit(bool on) {
+  if (ended_) return;
+  rfOn_ = on;
+  state_.Echo->SetRfTransmit(on);
+}
+
+void StationController::IpTransmit(bool on) {
+  if (ended_) return;
+  ipOn_ = on;
+  state_.Echo->SetIpTransmit(on);
+}
+
+void StationController::PlayOnRf(const std::string& path) {
+  if (ended_) return;
+  platform_.sound.Play(path);
+}
+
+void StationController::PlayOnIp(const std::string& path) {
+  if (ended_) return;
+  state_.Echo->PlayAudioFile(path, true);
+}
+
+MsgAnswer StationController::Say(std::string text) {
+  return Say(MessageRequest{std::move(text), platform_.app.title});
+}
+
+MsgAnswer StationController::Say(MessageRequest request) {
+  if (ended_) return request.defaultButton;
+  ReleaseTransmitters();
+  return platform_.messages.Show(request);
+}
+
+void StationController::ReleaseTransmitters() {
+  if (rfOn_) RfTransmit(false);
+  if (ipOn_) IpTransmit(false);
+}
+
+}  // namespace quendal

@@ -1,0 +1,42 @@
+#include "core/ClipLibrary.h"
+#include "core/Messages.h"
+#include "core/StationController.h"
+
+namespace quendal {
+
+void StationController::hora_rf_Click() {
+  if (ended_ || StationReceiving()) return;
+  IpTransmit(false);
+  // The values the clock refresh wrote last: this sequence does not refresh them.
+  PadHoraMinuto();
+  Wait(2000);
+  RfTransmit(true);
+  PlayOnRf(HourClip(platform_.app.path, state_.hora));
+  Wait(3000);
+  PlayOnRf(MinuteClip(platform_.app.path, state_.minuto));
+  Wait(2000);
+  RfTransmit(false);
+  TemperatureTail(/*afterRfTime=*/true);
+  RfTransmit(false);
+}
+
+void StationController::hora_ip_Click() {
+  if (ended_ || StationReceiving()) return;
+  if (state_.Echo->ConnectedCount().value_or(0) == 0) {
+    Say(MessageRequest{messages::kNotConnected, messages::kNotConnectedTitle});
+    return;
+  }
+  RfTransmit(false);
+  Timer1_Timer();
+  PadHoraMinuto();
+  IpTransmit(true);
+  Wait(2000);
+  // Back to back: the host queues them and plays each to its end.
+  PlayOnIp(HourClip(platform_.app.path, state_.hora));
+  PlayOnIp(MinuteClip(platform_.app.path, state_.minuto));
+  Wait(3000);
+  TemperatureTail(/*afterRfTime=*/false);
+  IpTransmit(false);
+}
+
+}  // namespace quendal

@@ -1,0 +1,83 @@
+#include "core/platform/LocalFiles.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace quendal {
+namespace fs = std::filesystem;
+namespace {
+
+bool IsHidden(const fs::path& path) {
+#ifdef _WIN32
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes == INVALID_FILE_ATTRIBUTES ||
+         (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0;
+#else
+  const std::string name = path.filename().string();
+  return !name.empty() && name.front() == '.';
+#endif
+}
+
+// Writes and flushes to stable storage, so a rename afterwards never exposes a file
+// whose blocks are still missing after a power cut.
+bool WriteDurably(const fs::path& path, std::string_view bytes) {
+  std::FILE* file = std::fopen(path.string().c_str(), "wb");
+  if (file == nullptr) return false;
+  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  ok = std::fflush(file) == 0 && ok;
+#ifndef _WIN32
+  ok = ok && ::fsync(::fileno(file)) == 0;
+#endif
+  return std::fclose(file) == 0 && ok;
+}
+
+}  // namespace
+
+LocalFiles::LocalFiles(fs::path currentFolder) : currentFolder_(std::move(currentFolder)) {}
+
+fs::path LocalFiles::Resolve(const std::string& name) const {
+  const fs::path path = fs::u8path(name);
+  return path.is_absolute() ? path : currentFolder_ / path;
+}
+
+bool LocalFiles::ExisteArquivo(const std::string& name) {
+  if (name.empty()) return false;
+  const fs::path path = Resolve(name);
+  std::error_code error;
+  return fs::is_regular_file(path, error) && !error && !IsHidden(path);
+}
+
+std::optional<std::string> LocalFiles::ReadAll(const std::string& name) {
+  std::ifstream in(Resolve(name), std::ios::binary);
+  if (!in) return std::nullopt;
+  std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  if (in.bad()) return std::nullopt;
+  return bytes;
+}
+
+bool LocalFiles::ReplaceAll(const std::string& name, std::string_view bytes) {
+  const fs::path target = Resolve(name);
+  fs::path temporary = target;
+  temporary += ".new";
+  std::error_code error;
+  if (!WriteDurably(temporary, bytes)) {
+    fs::remove(temporary, error);
+    return false;
+  }
+  fs::rename(temporary, target, error);
+  if (error) {
+    fs::remove(temporary, error);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace quendal
