@@ -36,3 +36,21 @@ std::string TemperatureFile(std::string_view appPath) {
 }
 
 }  // namespace quendal
+
+namespace quendal {
+
+std::vector<std::string> LibraryClipNames() {
+  std::vector<std::string> names;
+  for (int hour = 0; hour < 24; ++hour) {
+    names.push_back("hora/hrs" + TwoCharacterKey(std::to_string(hour)) + ".wav");
+  }
+  for (int minute = 0; minute < 60; ++minute) {
+    names.push_back("hora/min" + TwoCharacterKey(std::to_string(minute)) + ".wav");
+  }
+  for (int degrees = 0; degrees <= 40; ++degrees) {
+    names.push_back("temperatura/tmp0" + TwoCharacterKey(std::to_string(degrees)) + ".wav");
+  }
+  return names;
+}
+
+}  // namespace quendal

@@ -113,6 +113,7 @@ void StationController::SetBox(Box box, std::int16_t value) {
 }
 
 void StationController::SetManualText(std::string text) {
+  if (options_.Text1() == text) return;
   options_.SetText1(std::move(text));
   view_->Text1Changed();
 }

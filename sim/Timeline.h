@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+namespace quendal::sim {
+
+// The printed record of a run: one event a line, "<seconds with three decimals> <event>".
+class Timeline {
+ public:
+  Timeline(std::ostream& out, bool verbose) : out_(out), verbose_(verbose) {}
+
+  void Event(std::int64_t atMs, std::string_view event);
+  // Host reads, pauses and the clock display: only with --verbose.
+  void Detail(std::int64_t atMs, std::string_view event);
+
+ private:
+  std::ostream& out_;
+  bool verbose_;
+};
+
+// Text in double quotes, with \" \\ \r \n and \xHH for other control bytes. UTF-8 text
+// stays as it is, so Portuguese messages read naturally.
+std::string Quoted(std::string_view text);
+
+// File bytes in double quotes: as Quoted, but every byte outside printable ASCII is \xHH.
+std::string QuotedBytes(std::string_view bytes);
+
+}  // namespace quendal::sim

@@ -1,0 +1,391 @@
+#include "sim/VirtualStation.h"
+
+#include <algorithm>
+#include <chrono>
+#include <fstream>
+#include <random>
+#include <system_error>
+
+#include "core/ClipLibrary.h"
+#include "core/platform/LocalFiles.h"
+
+namespace quendal::sim {
+namespace fs = std::filesystem;
+namespace {
+
+std::int64_t EpochMs(const StartTime& start) {
+  using namespace std::chrono;
+  const sys_days day = year_month_day{year{start.year}, month{static_cast<unsigned>(start.month)},
+                                      std::chrono::day{static_cast<unsigned>(start.day)}};
+  const auto moment = day + hours{start.hour} + minutes{start.minute} + seconds{start.second} +
+                      milliseconds{start.millisecond};
+  return duration_cast<milliseconds>(moment.time_since_epoch()).count();
+}
+
+const char* AnswerName(MsgAnswer answer) {
+  switch (answer) {
+    case MsgAnswer::Ok: return "OK";
+    case MsgAnswer::Yes: return "Yes";
+    case MsgAnswer::No: return "No";
+  }
+  return "OK";
+}
+
+bool Offers(const MessageRequest& request, MsgAnswer answer) {
+  return request.buttons == MsgButtons::Ok ? answer == MsgAnswer::Ok : answer != MsgAnswer::Ok;
+}
+
+bool WriteFile(const fs::path& path, const std::string& bytes) {
+  std::error_code error;
+  fs::create_directories(path.parent_path(), error);
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << bytes;
+  return static_cast<bool>(out);
+}
+
+fs::path NewFolder() {
+  std::random_device random;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const fs::path candidate =
+        fs::temp_directory_path() / ("quendal-sim-" + std::to_string(random()));
+    std::error_code error;
+    if (fs::create_directory(candidate, error)) return candidate;
+  }
+  return {};
+}
+
+}  // namespace
+
+VirtualStation::VirtualStation(Scenario scenario, std::ostream& out, RunOptions options)
+    : scenario_(std::move(scenario)), timeline_(out, options.verbose), options_(options) {
+  for (const Action& action : scenario_.actions) {
+    (action.IsUserAction() ? userActions_ : externals_).push_back(action);
+  }
+  startEpochMs_ = EpochMs(scenario_.start);
+  nextTick_ = WholeSecondFrom(1);
+}
+
+VirtualStation::~VirtualStation() {
+  if (!folder_.empty() && !options_.keepFolder) {
+    std::error_code error;
+    fs::remove_all(folder_, error);
+  }
+}
+
+bool VirtualStation::Run(std::ostream& errors) {
+  if (!PrepareFolder(errors)) return false;
+  PrepareHost();
+
+  LocalFiles files(folder_);
+  StationController controller(Platform{*this, *this, *this, files, *this, *this, *this,
+                                        AppInfo{folder_.string(), "quendal", "Quendal"}});
+  controller.SetView(this);
+  controller_ = &controller;
+
+  while (NextExternalTime() == 0) ApplyExternal(externals_[nextExternal_++]);
+  controller.Form_Load();
+  Loop(scenario_.runMs, /*idle=*/true);
+
+  controller_ = nullptr;
+  return true;
+}
+
+bool VirtualStation::PrepareFolder(std::ostream& errors) {
+  folder_ = NewFolder();
+  if (folder_.empty()) {
+    errors << "quendal-sim: cannot make a folder under " << fs::temp_directory_path() << '\n';
+    return false;
+  }
+  if (scenario_.clips != ClipsMode::None) {
+    for (const std::string& clip : LibraryClipNames()) {
+      const auto& missing = scenario_.clipsListed;
+      if (std::find(missing.begin(), missing.end(), clip) != missing.end()) continue;
+      if (!WriteFile(folder_ / clip, {})) {
+        errors << "quendal-sim: cannot write " << (folder_ / clip) << '\n';
+        return false;
+      }
+    }
+  }
+  for (const FileWrite& file : scenario_.files) {
+    if (!WriteFile(folder_ / fs::u8path(file.name), file.bytes)) {
+      errors << "quendal-sim: cannot write " << (folder_ / file.name) << '\n';
+      return false;
+    }
+  }
+  return true;
+}
+
+void VirtualStation::PrepareHost() {
+  host_->Observe([this](const SimulatedHost::Call& call) { OnHostCall(call); });
+  ApplyHost(scenario_.host);
+}
+
+void VirtualStation::ApplyHost(const std::vector<HostAssignment>& assignments) {
+  using Field = HostAssignment::Field;
+  for (const HostAssignment& assignment : assignments) {
+    const auto& value = assignment.value;
+    switch (assignment.field) {
+      case Field::RadioReceiving:
+        value ? host_->SetRadioReceiving(*value != 0) : host_->FailRadioReceiving();
+        break;
+      case Field::InternetReceiving:
+        value ? host_->SetInternetReceiving(*value != 0) : host_->FailInternetReceiving();
+        break;
+      case Field::ConnectedCount:
+        value ? host_->SetConnectedCount(*value) : host_->FailConnectedCount();
+        break;
+      case Field::All:
+        value ? host_->RestoreAll() : host_->FailAll();
+        break;
+      case Field::Create:
+        hostCreationFails_ = true;
+        break;
+    }
+  }
+}
+
+// ---- The event loop ----------------------------------------------------------------
+
+void VirtualStation::Loop(std::int64_t limit, bool idle) {
+  while (!stopped_) {
+    // Ticks that fell due while the program was busy are gone.
+    if (nextTick_ < now_) nextTick_ = WholeSecondFrom(now_);
+    const std::int64_t external = NextExternalTime();
+    const std::int64_t user = idle ? std::max(NextUserTime(), now_) : kNever;
+    const std::int64_t tick = controller_->TimersEnabled() ? nextTick_ : kNever;
+    // The run ends after what falls at its last instant; a box closes before a tick due
+    // at the instant it is answered.
+    const bool tickInTime = idle ? tick <= limit : tick < limit;
+
+    if (external <= limit && external <= user && external <= tick) {
+      now_ = std::max(now_, external);
+      ApplyExternal(externals_[nextExternal_++]);
+    } else if (user <= limit && user <= tick) {
+      now_ = user;
+      RunUserAction(userActions_[nextUser_++]);
+    } else if (tickInTime) {
+      now_ = tick;
+      nextTick_ = tick + 1000;
+      RunTick();
+    } else {
+      break;
+    }
+  }
+  now_ = std::max(now_, limit);
+  if (now_ >= scenario_.runMs) Stop();
+}
+
+void VirtualStation::RunTick() {
+  controller_->Timer1_Timer();
+  if (!stopped_) controller_->Timer2_Timer();
+  if (!stopped_) controller_->RefreshLights();
+}
+
+void VirtualStation::RunUserAction(const Action& action) {
+  StationController& controller = *controller_;
+  switch (action.kind) {
+    case Action::Kind::Type:
+      controller.TypeText1(action.target);
+      return;
+    case Action::Kind::Close:
+      controller.AskQuit();
+      return;
+    case Action::Kind::Click:
+      break;
+    default:
+      return;
+  }
+  const std::string& name = action.target;
+  if (name.rfind("Check", 0) == 0) {
+    controller.ClickBox(static_cast<Box>(name.back() - '0'));
+  } else if (name == "hora_rf") {
+    controller.hora_rf_Click();
+  } else if (name == "hora_ip") {
+    controller.hora_ip_Click();
+  } else if (name == "Command1") {
+    controller.Command1_Click();
+  } else if (name == "Command2") {
+    controller.Command2_Click();
+  } else if (name == "Command3") {
+    controller.Command3_Click();
+  } else if (name == "Command4") {
+    controller.Command4_Click();
+  } else if (name == "Command5") {
+    controller.Command5_Click();
+  } else if (name == "Command6") {
+    controller.Command6_Click();
+  }
+}
+
+void VirtualStation::ApplyExternal(const Action& action) {
+  const fs::path path = folder_ / fs::u8path(action.file.name);
+  std::error_code error;
+  switch (action.kind) {
+    case Action::Kind::Host:
+      ApplyHost(action.host);
+      return;
+    case Action::Kind::WriteFile:
+      WriteFile(path, action.file.bytes);
+      return;
+    case Action::Kind::RemoveFile:
+      fs::remove(path, error);
+      return;
+    case Action::Kind::Cat: {
+      std::ifstream in(path, std::ios::binary);
+      if (!in || !fs::is_regular_file(path, error)) {
+        Print("File " + action.file.name + " absent");
+        return;
+      }
+      const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+      Print("File " + action.file.name + " " + QuotedBytes(bytes));
+      return;
+    }
+    default:
+      return;
+  }
+}
+
+std::int64_t VirtualStation::NextExternalTime() const {
+  return nextExternal_ < externals_.size() ? externals_[nextExternal_].atMs : kNever;
+}
+
+std::int64_t VirtualStation::NextUserTime() const {
+  return nextUser_ < userActions_.size() ? userActions_[nextUser_].atMs : kNever;
+}
+
+std::int64_t VirtualStation::WholeSecondFrom(std::int64_t atMs) const {
+  const std::int64_t intoSecond = (startEpochMs_ + atMs) % 1000;
+  return intoSecond == 0 ? atMs : atMs + (1000 - intoSecond);
+}
+
+std::string VirtualStation::Relative(const std::string& path) const {
+  std::string prefix = folder_.string();
+  prefix += kSeparator;
+  std::string relative = path.rfind(prefix, 0) == 0 ? path.substr(prefix.size()) : path;
+  std::replace(relative.begin(), relative.end(), '\\', '/');
+  return relative;
+}
+
+// ---- Platform services -------------------------------------------------------------
+
+void VirtualStation::Sleep(std::chrono::milliseconds duration) {
+  if (stopped_) return;
+  timeline_.Detail(now_, "Pause " + std::to_string(duration.count()));
+  const std::int64_t until = now_ + duration.count();
+  const std::int64_t reached = std::min(until, scenario_.runMs);
+  while (NextExternalTime() <= reached) {
+    now_ = std::max(now_, NextExternalTime());
+    ApplyExternal(externals_[nextExternal_++]);
+  }
+  now_ = reached;
+  if (until > scenario_.runMs) {
+    Stop();
+    return;
+  }
+  nextTick_ = std::max(nextTick_, WholeSecondFrom(until));
+}
+
+MsgAnswer VirtualStation::Show(const MessageRequest& request) {
+  if (stopped_) return request.defaultButton;
+  Print("MsgBox " + Quoted(request.text) + " " + Quoted(request.title));
+  MsgAnswer answer = request.defaultButton;
+  if (nextAnswer_ < scenario_.answers.size()) {
+    const Answer& scripted = scenario_.answers[nextAnswer_++];
+    if (scripted.button && Offers(request, *scripted.button)) answer = *scripted.button;
+    const std::int64_t closeAt = now_ + scripted.delayMs;
+    Loop(std::min(closeAt, scenario_.runMs), /*idle=*/false);
+    if (closeAt > scenario_.runMs) Stop();
+    if (stopped_) return request.defaultButton;
+  }
+  Print(std::string("MsgBoxClosed ") + AnswerName(answer));
+  return answer;
+}
+
+LocalTime VirtualStation::Now() {
+  using namespace std::chrono;
+  const sys_time<milliseconds> moment{milliseconds{startEpochMs_ + now_}};
+  const sys_days day = floor<days>(moment);
+  const year_month_day date{day};
+  const hh_mm_ss time{moment - day};
+  return LocalTime{static_cast<int>(date.year()),
+                   static_cast<int>(static_cast<unsigned>(date.month())),
+                   static_cast<int>(static_cast<unsigned>(date.day())),
+                   static_cast<int>(time.hours().count()),
+                   static_cast<int>(time.minutes().count()),
+                   static_cast<int>(time.seconds().count()),
+                   static_cast<int>(time.subseconds().count())};
+}
+
+void VirtualStation::End() {
+  Print("End");
+  Stop();
+}
+
+bool VirtualStation::Play(const std::string& path) {
+  if (stopped_) return true;
+  std::error_code error;
+  const bool exists = fs::is_regular_file(fs::u8path(path), error);
+  Print("PlaySound " + Relative(path) + (exists ? "" : " missing"));
+  return true;
+}
+
+std::shared_ptr<HostObject> VirtualStation::Create() {
+  if (hostCreationFails_) return nullptr;
+  return host_;
+}
+
+void VirtualStation::OnHostCall(const SimulatedHost::Call& call) {
+  if (stopped_) return;
+  using Kind = SimulatedHost::Call::Kind;
+  switch (call.kind) {
+    case Kind::Read:
+      timeline_.Detail(now_, call.member + " " + (call.ok ? call.value : "failed"));
+      return;
+    case Kind::Write:
+      Print(call.member + " " + call.value + (call.ok ? "" : " failed"));
+      return;
+    case Kind::Play: {
+      // The value is "<path> <flag>"; the path is shown relative to the folder.
+      const std::size_t blank = call.value.rfind(' ');
+      Print(call.member + " " + Relative(call.value.substr(0, blank)) +
+            call.value.substr(blank) + (call.ok ? "" : " failed"));
+      return;
+    }
+  }
+}
+
+// ---- Timeline of the window --------------------------------------------------------
+
+void VirtualStation::BoxChanged(Box box) {
+  if (stopped_) return;
+  Print(std::string(BoxName(box)) + " " + std::to_string(controller_->Options().Value(box)));
+}
+
+void VirtualStation::Text1Changed() {
+  if (stopped_) return;
+  Print("Text1 " + Quoted(controller_->Options().Text1()));
+}
+
+void VirtualStation::DisplayChanged(DisplayField field) {
+  if (stopped_) return;
+  const Display& display = controller_->GetDisplay();
+  const auto light = [](LightColour colour) {
+    return colour == LightColour::Green ? "green" : "red";
+  };
+  switch (field) {
+    case DisplayField::Label2:
+      timeline_.Detail(now_, "Label2 " + Quoted(display.Label2));
+      return;
+    case DisplayField::Label3:
+      Print("Label3 " + Quoted(display.Label3));
+      return;
+    case DisplayField::Shape1:
+      Print(std::string("Shape1 ") + light(display.Shape1));
+      return;
+    case DisplayField::Shape2:
+      Print(std::string("Shape2 ") + light(display.Shape2));
+      return;
+  }
+}
+
+}  // namespace quendal::sim
