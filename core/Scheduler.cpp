@@ -81,7 +81,7 @@ void StationController::RunScheduledAnnouncement() {
 
   if (options_.IsSet(Box::Check5)) {
     if (!ExisteArquivo(TemperatureFile(app))) {
-      Say(messages::kTemperatureFileMissing);
+      SayTemperatureFileMissing(messages::kTemperatureFileMissing);
     } else {
       for (TemperatureLine& line : ScanTemperatureFile(ReadTemperatureFile().value_or(""))) {
         state_.intext = line.text;

@@ -14,7 +14,7 @@ StationController::StationController(Platform platform) : platform_(std::move(pl
 void StationController::Form_Load() {
   state_.Echo = platform_.hosts.Create();
   const bool hostMissing = state_.Echo == nullptr;
-  if (hostMissing) state_.Echo = std::make_shared<UnavailableHost>();
+  if (hostMissing) state_.Echo = platform_.hosts.StandIn();
 
   state_.hora = std::to_string(platform_.clock.Now().hour);
   state_.minuto = std::to_string(platform_.clock.Now().minute);
@@ -179,6 +179,13 @@ MsgAnswer StationController::Say(MessageRequest request) {
   if (ended_) return request.defaultButton;
   ReleaseTransmitters();
   return platform_.messages.Show(request);
+}
+
+void StationController::SayTemperatureFileMissing(const char* text) {
+  const bool alreadyOpen = temperatureFileBoxOpen_;
+  temperatureFileBoxOpen_ = true;
+  Say(text);
+  temperatureFileBoxOpen_ = alreadyOpen;
 }
 
 void StationController::ReleaseTransmitters() {

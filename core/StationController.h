@@ -115,6 +115,8 @@ class StationController final : private OptionControls {
   void PlayOnRf(const std::string& path);
   void PlayOnIp(const std::string& path);
   MsgAnswer Say(std::string text);
+  // Any of the missing-temperature-file boxes; the clock refresh adds none while one is open.
+  void SayTemperatureFileMissing(const char* text);
   MsgAnswer Say(MessageRequest request);
   void ReleaseTransmitters();
   void SetLabel(std::string& field, DisplayField which, std::string text);
@@ -135,7 +137,7 @@ class StationController final : private OptionControls {
   // A scheduler tick that comes in while a scheduled announcement waits in one of its
   // message boxes ends at once, so one scheduled time never starts two announcements.
   bool scheduledAnnouncementRunning_ = false;
-  // At most one missing-temperature-file box on screen from the clock refresh.
+  // A missing-temperature-file box is on screen.
   bool temperatureFileBoxOpen_ = false;
 };
 

@@ -9,7 +9,7 @@ void StationController::Command2_Click() {
   if (ended_) return;
   if (options_.IsSet(Box::Check5) && !StationReceiving()) {
     if (!ExisteArquivo(TemperatureFile(platform_.app.path))) {
-      Say(messages::kTemperatureFileMissingShort);
+      SayTemperatureFileMissing(messages::kTemperatureFileMissingShort);
     } else {
       for (const std::string& key : TemperatureKeys(ReadTemperatureFile().value_or(""))) {
         Wait(2000);
@@ -35,7 +35,7 @@ void StationController::TemperatureTail(bool afterRfTime) {
   if (options_.IsSet(Box::Check5)) {
     if (afterRfTime) Wait(2000);
     if (!ExisteArquivo(TemperatureFile(platform_.app.path))) {
-      Say(messages::kTemperatureFileMissing);
+      SayTemperatureFileMissing(messages::kTemperatureFileMissing);
     } else {
       for (const std::string& key : TemperatureKeys(ReadTemperatureFile().value_or(""))) {
         AnnounceKey(key);

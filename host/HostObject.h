@@ -24,15 +24,7 @@ class HostObject {
   virtual bool PlayAudioFile(const std::string& path, bool flag) = 0;
 };
 
-// Creates the one `Echo` object at start-up; nullptr when the host cannot be reached.
-class HostFactory {
- public:
-  virtual ~HostFactory() = default;
-  virtual std::shared_ptr<HostObject> Create() = 0;
-};
-
-// Stands in for a host object that could not be created: every call fails, so the
-// controller's failure rules apply unchanged.
+// Every call fails, so the controller's failure rules apply unchanged.
 class UnavailableHost final : public HostObject {
  public:
   std::optional<bool> RadioReceiving() override { return std::nullopt; }
@@ -41,6 +33,16 @@ class UnavailableHost final : public HostObject {
   bool SetRfTransmit(bool) override { return false; }
   bool SetIpTransmit(bool) override { return false; }
   bool PlayAudioFile(const std::string&, bool) override { return false; }
+};
+
+// Creates the one `Echo` object at start-up.
+class HostFactory {
+ public:
+  virtual ~HostFactory() = default;
+  // nullptr when the host cannot be reached.
+  virtual std::shared_ptr<HostObject> Create() = 0;
+  // What the program talks to instead when Create failed.
+  virtual std::shared_ptr<HostObject> StandIn() { return std::make_shared<UnavailableHost>(); }
 };
 
 }  // namespace quendal

@@ -32,7 +32,7 @@ std::string FormatOptionsFile(const OptionSet& options) {
 
 std::optional<std::int16_t> ParseBoxLine(std::string_view line) {
   std::string_view text = TrimBlanks(line);
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  if (text.size() > 1 && text.front() == '+' && text[1] != '-') text.remove_prefix(1);
   std::int16_t value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (text.empty() || error != std::errc{} || end != text.data() + text.size()) {

@@ -334,6 +334,11 @@ std::shared_ptr<HostObject> VirtualStation::Create() {
   return host_;
 }
 
+std::shared_ptr<HostObject> VirtualStation::StandIn() {
+  host_->FailAll();
+  return host_;
+}
+
 void VirtualStation::OnHostCall(const SimulatedHost::Call& call) {
   if (stopped_) return;
   using Kind = SimulatedHost::Call::Kind;

@@ -77,6 +77,8 @@ class VirtualStation final : private Pause,
   void End() override;
   bool Play(const std::string& path) override;
   std::shared_ptr<HostObject> Create() override;
+  // The simulated host with every member failing, so failed calls still show.
+  std::shared_ptr<HostObject> StandIn() override;
 
   // StationView, for the timeline.
   void BoxChanged(Box box) override;

@@ -56,7 +56,10 @@ bool LocalFiles::ExisteArquivo(const std::string& name) {
 }
 
 std::optional<std::string> LocalFiles::ReadAll(const std::string& name) {
-  std::ifstream in(Resolve(name), std::ios::binary);
+  const fs::path path = Resolve(name);
+  std::error_code error;
+  if (!fs::is_regular_file(path, error)) return std::nullopt;
+  std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
   std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   if (in.bad()) return std::nullopt;
