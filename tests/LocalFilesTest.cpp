@@ -148,7 +148,7 @@ TEST_F(LocalFilesTest, ReadAllReturnsTheWholeFileOrNothing) {
 
 // A folder opens for reading on POSIX but its first read fails; that must come back as
 // nothing, neither as an empty file nor as an exception escaping FileAccess.
-TEST_F(LocalFilesTest, KnownBug_ReadAllOfAFolderThrowsInsteadOfReturningNothing) {
+TEST_F(LocalFilesTest, ReadAllOfAFolderReturnsNothing) {
   fs::create_directory(folder_ / "sounds");
   LocalFiles files(folder_);
 

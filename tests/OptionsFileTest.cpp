@@ -83,7 +83,7 @@ TEST(ParseBoxLine, ReadsSignedWholeNumbersWithBlanksAround) {
 }
 
 // Two signs are no number, so "+-0" must not pass as a cleared box.
-TEST(ParseBoxLine, KnownBug_AcceptsPlusFollowedByMinus) {
+TEST(ParseBoxLine, RefusesAPlusFollowedByAMinus) {
   EXPECT_EQ(ParseBoxLine("+-1"), std::nullopt);
   EXPECT_EQ(ParseBoxLine("+-0"), std::nullopt);
 }
