@@ -101,9 +101,7 @@ void StationController::RunScheduledAnnouncement() {
   if (options_.IsSet(Box::Check6)) {
     const std::string key = TwoCharacterKey(options_.Text1());
     if (!IsAcceptedTemperature(key)) {
-      Say(messages::kTemperatureRange);
-      SetManualText(" ");
-      SetBox(Box::Check6, kCleared);
+      RejectManualValue(" ");
     } else {
       // No link test here: the manual value goes to the host all the same.
       if (options_.IsSet(Box::Check7)) SendIp(key);

@@ -100,6 +100,8 @@ class StationController final : private OptionControls {
   void SendRf(const std::string& key);
   void SendIp(const std::string& key);
   void AnnounceKey(const std::string& key);
+  // Tells the operator, leaves `blanks` in the manual text and turns the manual source off.
+  void RejectManualValue(const char* blanks);
 
   // Both reception guards, radio first; true when either side is receiving. A flag that
   // cannot be read counts as not receiving.

@@ -21,9 +21,7 @@ void StationController::Command2_Click() {
     // Judged as typed, before the reception guard, so a bad value is always told.
     const std::string typed = options_.Text1();
     if (!IsAcceptedTemperature(typed)) {
-      Say(messages::kTemperatureRange);
-      SetManualText("  ");
-      SetBox(Box::Check6, kCleared);
+      RejectManualValue("  ");
       return;
     }
     if (StationReceiving()) return;
@@ -46,13 +44,17 @@ void StationController::TemperatureTail(bool afterRfTime) {
     // Judged by its key here: "100" passes as 00 and an empty text as 00.
     const std::string key = TwoCharacterKey(options_.Text1());
     if (!IsAcceptedTemperature(key)) {
-      Say(messages::kTemperatureRange);
-      SetManualText(" ");
-      SetBox(Box::Check6, kCleared);
+      RejectManualValue(" ");
     } else {
       AnnounceKey(key);
     }
   }
+}
+
+void StationController::RejectManualValue(const char* blanks) {
+  Say(messages::kTemperatureRange);
+  SetManualText(blanks);
+  SetBox(Box::Check6, kCleared);
 }
 
 void StationController::AnnounceKey(const std::string& key) {
