@@ -73,8 +73,6 @@ void StationController::SaveOptions() {
   }
 }
 
-void StationController::Command6_Click() { ApplyOptions(OptionsCaller::Button); }
-
 void StationController::ApplyOptions(OptionsCaller caller) {
   if (ended_) return;
   if (!ExisteArquivo(kOptionsFileName)) {

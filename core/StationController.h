@@ -60,7 +60,7 @@ class StationController final : private OptionControls {
   void Command3_Click();  // "Sobre"
   void Command4_Click();  // "Ajuda"
   void Command5_Click() { SaveOptions(); }
-  void Command6_Click();  // "Lê as opções"
+  void Command6_Click() { ApplyOptions(); }  // "Lê as opções"
   void Command1_Click() { AskQuit(); }
 
   // Asks whether to quit; on Yes releases the station and ends the program. Returns
@@ -68,6 +68,8 @@ class StationController final : private OptionControls {
   bool AskQuit();
 
   void SaveOptions();
+  // Reads the options file into the boxes, as the "Lê as opções" button does.
+  void ApplyOptions() { ApplyOptions(OptionsCaller::Button); }
 
   // The operator toggles a box: 0 becomes 1, 1 or 2 become 0.
   void ClickBox(Box box);
