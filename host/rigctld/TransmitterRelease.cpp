@@ -1,0 +1,97 @@
+#include "host/rigctld/TransmitterRelease.h"
+
+#include <atomic>
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
+
+namespace quendal::transmitter_release {
+namespace {
+
+constexpr int kWaitMs = 300;
+constexpr char kUnkey[] = "T 0\n";
+
+// Read from a signal handler: plain data guarded by the atomic flag, written before the
+// flag is raised.
+std::atomic<bool> armed{false};
+sockaddr_storage daemonAddress{};
+socklen_t daemonAddressLength = 0;
+std::atomic<bool> installed{false};
+
+bool Ready(int fd, short events) {
+  pollfd entry{fd, events, 0};
+  return ::poll(&entry, 1, kWaitMs) > 0 && (entry.revents & events) != 0;
+}
+
+// Sends the unkey line on `fd` and waits for rigctld's "RPRT 0".
+bool UnkeyOver(int fd) {
+  if (::send(fd, kUnkey, sizeof kUnkey - 1, MSG_NOSIGNAL) != sizeof kUnkey - 1) return false;
+  char reply[64];
+  std::size_t length = 0;
+  while (length < sizeof reply && Ready(fd, POLLIN)) {
+    const ssize_t count = ::recv(fd, reply + length, sizeof reply - length, 0);
+    if (count <= 0) return false;
+    length += static_cast<std::size_t>(count);
+    const char* end = static_cast<const char*>(std::memchr(reply, '\n', length));
+    if (end != nullptr) return end - reply == 6 && std::memcmp(reply, "RPRT 0", 6) == 0;
+  }
+  return false;
+}
+
+int ConnectFresh() {
+  const int fd = ::socket(daemonAddress.ss_family, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+  if (fd < 0) return -1;
+  if (::connect(fd, reinterpret_cast<const sockaddr*>(&daemonAddress), daemonAddressLength) == 0 ||
+      (errno == EINPROGRESS && Ready(fd, POLLOUT))) {
+    int error = 0;
+    socklen_t size = sizeof error;
+    if (::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &size) == 0 && error == 0) return fd;
+  }
+  ::close(fd);
+  return -1;
+}
+
+void OnSignal(int signal) {
+  ReleaseNow();
+  std::signal(signal, SIG_DFL);
+  std::raise(signal);
+}
+
+void OnExit() { ReleaseNow(); }
+
+}  // namespace
+
+void Install() {
+  if (installed.exchange(true)) return;
+  std::atexit(OnExit);
+  struct sigaction action {};
+  action.sa_handler = OnSignal;
+  sigemptyset(&action.sa_mask);
+  for (const int signal : {SIGTERM, SIGINT, SIGHUP}) sigaction(signal, &action, nullptr);
+}
+
+void Arm(const sockaddr_storage& address, socklen_t length) {
+  if (length == 0) return;  // never connected: no key request reached a radio
+  armed = false;
+  daemonAddress = address;
+  daemonAddressLength = length;
+  armed = true;
+}
+
+void Disarm() { armed = false; }
+
+bool ReleaseNow() {
+  if (!armed.exchange(false)) return true;
+  const int fresh = ConnectFresh();
+  if (fresh < 0) return false;
+  const bool released = UnkeyOver(fresh);
+  ::close(fresh);
+  return released;
+}
+
+}  // namespace quendal::transmitter_release

@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "RigctldTestSupport.h"
+#include "host/rigctld/RigctldHost.h"
+#include "support/FakePlatform.h"
+
+namespace quendal {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::FakeRigctld;
+using testing::PttFromSecondConnection;
+using testing::RealRigctld;
+
+class WithRealRigctld : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!RealRigctld::Available()) GTEST_SKIP() << "rigctld is not installed (libhamlib-utils)";
+    ASSERT_TRUE(daemon_.Start()) << "rigctld did not start";
+  }
+  RigctldAddress Address() const { return {"127.0.0.1", daemon_.Port()}; }
+
+  RealRigctld daemon_{testing::FreePort()};
+};
+
+TEST_F(WithRealRigctld, KeysAndReleasesThePtt) {
+  RigctldHost host(Address());
+  ASSERT_TRUE(host.SetRfTransmit(true));
+  EXPECT_EQ(PttFromSecondConnection(daemon_.Port()), "1");
+  ASSERT_TRUE(host.SetRfTransmit(false));
+  EXPECT_EQ(PttFromSecondConnection(daemon_.Port()), "0");
+  EXPECT_EQ(host.InternetReceiving(), false);
+  EXPECT_EQ(host.ConnectedCount(), 0);
+  EXPECT_FALSE(host.SetIpTransmit(true));
+  EXPECT_FALSE(host.PlayAudioFile("/x.wav", true));
+}
+
+TEST_F(WithRealRigctld, ReleasesThePttWhenTheLinkGoes) {
+  {
+    RigctldHost host(Address());
+    ASSERT_TRUE(host.SetRfTransmit(true));
+  }
+  EXPECT_EQ(PttFromSecondConnection(daemon_.Port()), "0");
+}
+
+// rigctld dies after the transmitter is keyed and comes back before the announcement
+// ends: no call hangs, the sequence runs to its end, and keying works again afterwards.
+TEST_F(WithRealRigctld, SurvivesADaemonRestartInTheMiddleOfAnAnnouncement) {
+  auto host = std::make_shared<RigctldHost>(Address());
+  testing::FakePlatform platform(host);
+  platform.onPause = [&](int pause) {
+    if (pause == 1) daemon_.Stop();  // after keying, before the minute clip
+    if (pause == 2) {
+      ASSERT_TRUE(daemon_.Start());
+    }
+  };
+  StationController controller(platform.Make());
+  controller.Form_Load();
+
+  const auto started = std::chrono::steady_clock::now();
+  controller.hora_rf_Click();
+  EXPECT_LT(std::chrono::steady_clock::now() - started, 5s);
+  EXPECT_EQ(platform.played.size(), 2u);
+  EXPECT_EQ(PttFromSecondConnection(daemon_.Port()), "0");
+
+  ASSERT_TRUE(host->SetRfTransmit(true));
+  EXPECT_EQ(PttFromSecondConnection(daemon_.Port()), "1");
+  ASSERT_TRUE(host->SetRfTransmit(false));
+}
+
+TEST(RigctldHost, AnOpenSquelchHoldsTheAnnouncementBack) {
+  FakeRigctld daemon;
+  daemon.squelchOpen = true;
+  auto host = std::make_shared<RigctldHost>(RigctldAddress{"127.0.0.1", daemon.Port()});
+  testing::FakePlatform platform(host);
+  StationController controller(platform.Make());
+  controller.Form_Load();
+  controller.hora_rf_Click();
+  EXPECT_EQ(daemon.keyRequests, 0);
+  EXPECT_TRUE(platform.played.empty());
+
+  daemon.squelchOpen = false;
+  controller.hora_rf_Click();
+  EXPECT_EQ(daemon.keyRequests, 1);
+}
+
+TEST(RigctldHost, ADaemonThatDoesNotAnswerCostsOneDeadline) {
+  FakeRigctld daemon;
+  daemon.silent = true;
+  RigctldHost host({"127.0.0.1", daemon.Port()}, 300ms);
+  const auto started = std::chrono::steady_clock::now();
+  EXPECT_EQ(host.RadioReceiving(), std::nullopt);
+  EXPECT_FALSE(host.SetRfTransmit(false));
+  const auto elapsed = std::chrono::steady_clock::now() - started;
+  EXPECT_GE(elapsed, 550ms);
+  EXPECT_LT(elapsed, 1500ms);
+}
+
+TEST(RigctldHost, NoDaemonFailsAtOnceAndRecoversWhenOneComesUp) {
+  const std::uint16_t port = testing::FreePort();
+  RigctldHost host({"127.0.0.1", port});
+  const auto started = std::chrono::steady_clock::now();
+  EXPECT_EQ(host.RadioReceiving(), std::nullopt);
+  EXPECT_LT(std::chrono::steady_clock::now() - started, 300ms);
+  if (!RealRigctld::Available()) GTEST_SKIP() << "rigctld is not installed (libhamlib-utils)";
+  RealRigctld daemon(port);
+  ASSERT_TRUE(daemon.Start());
+  EXPECT_TRUE(host.SetRfTransmit(true));
+  EXPECT_TRUE(host.SetRfTransmit(false));
+}
+
+TEST(RigctldAddress, ParsesHostAndPort) {
+  EXPECT_EQ(ParseRigctldAddress("")->port, 4532);
+  EXPECT_EQ(ParseRigctldAddress("radio.local")->host, "radio.local");
+  EXPECT_EQ(ParseRigctldAddress("10.1.2.3:4600")->port, 4600);
+  EXPECT_EQ(ParseRigctldAddress(":4600")->host, "127.0.0.1");
+  EXPECT_FALSE(ParseRigctldAddress("host:0"));
+  EXPECT_FALSE(ParseRigctldAddress("host:99999"));
+  EXPECT_FALSE(ParseRigctldAddress("host:x"));
+}
+
+// A process that keyed the radio and then ends (by a signal or by returning) unkeys it.
+class ReleaseOnWayOut : public WithRealRigctld, public ::testing::WithParamInterface<int> {};
+
+TEST_P(ReleaseOnWayOut, UnkeysBeforeTheProcessEnds) {
+  const int signal = GetParam();
+  const std::string command = std::string(RIGCTLD_KEY_PROBE) + " " +
+                              std::to_string(daemon_.Port()) + (signal ? " wait" : " exit");
+  FILE* probe = ::popen(command.c_str(), "r");
+  ASSERT_NE(probe, nullptr);
+  char line[32] = {};
+  ASSERT_NE(std::fgets(line, sizeof line, probe), nullptr);
+  ASSERT_STREQ(line, "keyed\n");
+  if (signal) {
+    EXPECT_EQ(PttFromSecondConnection(daemon_.Port()), "1");
+    std::system(("pkill -" + std::to_string(signal) + " -f '" + command + "'").c_str());
+  }
+  ::pclose(probe);
+  EXPECT_EQ(PttFromSecondConnection(daemon_.Port()), "0");
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, ReleaseOnWayOut,
+                         ::testing::Values(0, SIGTERM, SIGINT, SIGHUP),
+                         [](const ::testing::TestParamInfo<int>& way) -> std::string {
+                           switch (way.param) {
+                             case SIGTERM: return "Sigterm";
+                             case SIGINT: return "Sigint";
+                             case SIGHUP: return "Sighup";
+                             default: return "Exit";
+                           }
+                         });
+
+}  // namespace
+}  // namespace quendal

@@ -1,0 +1,23 @@
+// Keys a radio through rigctld, says "keyed" on stdout, then either waits for a signal
+// ("wait") or returns from main ("exit"): the tests check the radio is unkeyed after.
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "host/rigctld/RigctldHost.h"
+
+int main(int argc, char** argv) {
+  if (argc != 3) return 2;
+  // Deliberately leaked: the release must not depend on the object being destroyed.
+  auto* host = new quendal::RigctldHost({"127.0.0.1", static_cast<std::uint16_t>(std::atoi(argv[1]))});
+  if (!host->SetRfTransmit(true)) return 1;
+  std::puts("keyed");
+  std::fflush(stdout);
+  if (std::string(argv[2]) == "wait") {
+    while (true) ::pause();
+  }
+  return 0;
+}
