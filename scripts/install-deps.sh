@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev
+  libhamlib-utils
   qt6-base-dev fonts-liberation xvfb xauth
 )
 
