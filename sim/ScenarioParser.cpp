@@ -2,6 +2,7 @@
 #include <charconv>
 #include <cstdio>
 
+#include "core/ClipLibrary.h"
 #include "sim/Scenario.h"
 
 namespace quendal::sim {
@@ -278,8 +279,12 @@ std::variant<Scenario, ParseError> ParseScenario(std::string_view text) {
           scenario.clips = ClipsMode::None;
         } else if (words[1] == "missing" && words.size() > 2) {
           scenario.clips = ClipsMode::AllBut;
+          const std::vector<std::string> library = LibraryClipNames();
           for (std::size_t i = 2; i < words.size(); ++i) {
-            scenario.clipsListed.push_back(RelativeName(words[i]));
+            if (std::find(library.begin(), library.end(), words[i]) == library.end()) {
+              throw Failure{"'" + words[i] + "' is not a clip of the library"};
+            }
+            scenario.clipsListed.push_back(words[i]);
           }
         } else {
           throw Failure{"clips takes all, none or missing PATH..."};

@@ -36,7 +36,8 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"clock 2026-12-06 10:00:00\nat 1 host create=fail\nrun 2\n", "parse error at line 2"},
         Refusal{"clock 2026-12-06 10:00:00\nat 3 close\nrun 2\n", "parse error at line 2: this action comes after"},
         Refusal{"clock 2026-12-06 10:00:00\nfile ../escape\nend\nrun 2\n", "parse error at line 2"},
-        Refusal{"clock 2026-12-06 10:00:00\nrun 2\nat 1 close\n", "parse error at line 3: nothing may follow"}));
+        Refusal{"clock 2026-12-06 10:00:00\nrun 2\nat 1 close\n", "parse error at line 3: nothing may follow"},
+        Refusal{"clock 2026-12-06 10:00:00\nclips missing hora/hrs24.wav\nrun 1\n", "parse error at line 2: 'hora/hrs24.wav' is not a clip"}));
 
 TEST(EventLoop, TicksFollowTheClocksWholeSeconds) {
   // Started 750 ms into a second: the first tick comes 250 ms later, then every second.
