@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev
   libhamlib-utils
   qt6-base-dev fonts-liberation xvfb xauth
+  espeak-ng sox qt6-multimedia-dev pulseaudio pulseaudio-utils
 )
 
 missing=()
