@@ -1,0 +1,80 @@
+#include "ui/Controls.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+
+#include "ui/Look.h"
+#include "ui/widgets/OptionBox.h"
+#include "ui/widgets/PictureButton.h"
+
+namespace quendal {
+
+Designer::Designer(QWidget& form) : form_(form), dpi_(form.logicalDpiY()) {
+  form_.setFont(DefaultFont());
+}
+
+QRect Designer::Rect(int left, int top, int width, int height) const {
+  return TwipsRect(left, top, width, height, dpi_);
+}
+
+QLabel& Designer::Label(QWidget& parent, const char* name, const QString& caption, QRect where,
+                        const QFont& font) {
+  auto* label = new QLabel(caption, &parent);
+  label->setObjectName(name);
+  label->setGeometry(where);
+  label->setFont(font);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label->setWordWrap(true);
+  KeepOwnTextColour(*label, parent);
+  return *label;
+}
+
+QGroupBox& Designer::Frame(QWidget& parent, const char* name, const QString& caption,
+                           QRect where, const QFont& font, const QColor& captionColour) {
+  auto* frame = new QGroupBox(caption, &parent);
+  frame->setObjectName(name);
+  frame->setGeometry(where);
+  frame->setFont(font);
+  SetTextColour(*frame, captionColour);
+  return *frame;
+}
+
+OptionBox& Designer::Box(QWidget& parent, const char* name, const QString& caption, QRect where,
+                         const QFont& font) {
+  auto* box = new OptionBox(caption, &parent);
+  box->setObjectName(name);
+  box->setGeometry(where);
+  box->setFont(font);
+  KeepOwnTextColour(*box, parent);
+  return *box;
+}
+
+PictureButton& Designer::Button(QWidget& parent, const char* name, const QString& caption,
+                                QRect where, const QFont& font, const QColor& background,
+                                const QPixmap& picture) {
+  auto* button = new PictureButton(caption, background, picture, &parent);
+  button->setObjectName(name);
+  button->setGeometry(where);
+  button->setFont(font);
+  return *button;
+}
+
+QFrame& Designer::HorizontalLine(QWidget& parent, const char* name, int x1, int x2, int y) {
+  auto* line = new QFrame(&parent);
+  line->setObjectName(name);
+  line->setFrameStyle(QFrame::HLine | QFrame::Plain);
+  line->setLineWidth(1);
+  const QRect span = Rect(x1, y, x2 - x1, 0);
+  line->setGeometry(span.x(), span.y(), span.width(), 1);
+  SetTextColour(*line, Qt::black);
+  return *line;
+}
+
+void Designer::KeepOwnTextColour(QWidget& control, QWidget& parent) const {
+  if (&parent == &form_) return;
+  SetTextColour(control, QApplication::palette().color(QPalette::WindowText));
+}
+
+}  // namespace quendal

@@ -1,0 +1,54 @@
+#include "ui/DesktopStation.h"
+
+#include <QDateTime>
+#include <QDir>
+
+#include "ui/Look.h"
+#include "ui/platform/QtAppInfo.h"
+#include "ui/platform/SoundOutputs.h"
+
+namespace quendal {
+namespace {
+
+qint64 ClockOffset(const LaunchOptions& options) {
+  return options.clock ? QtClock::OffsetTo(*options.clock, QDateTime::currentDateTime()) : 0;
+}
+
+}  // namespace
+
+DesktopStation::DesktopStation(const LaunchOptions& options)
+    : sound_(MakeSoundOutput()),
+      files_(QDir::currentPath().toStdString()),
+      clock_(ClockOffset(options)),
+      controller_(Platform{*this, *sound_, pause_, files_, clock_, messages_, desktop_,
+                           CurrentAppInfo()}),
+      window_(controller_, gate_),
+      hostWindow_(*host_, *sound_),
+      ticks_(clock_, gate_, [this] { return controller_.TimersEnabled(); },
+             [this] { RunTick(); }) {
+  messages_.SetOwner(&window_);
+  desktop_.SetMainWindow(&window_);
+}
+
+DesktopStation::~DesktopStation() = default;
+
+void DesktopStation::Start() {
+  ticks_.Start();
+  // The station window comes first, so the operator can already set it while a message
+  // of the load sequence is open.
+  hostWindow_.show();
+  gate_.Run([this] { controller_.Form_Load(); });
+  CentreOnScreen(window_);
+  window_.show();
+  window_.activateWindow();
+  const QRect main = window_.frameGeometry();
+  hostWindow_.move(main.right() + 12, main.top());
+}
+
+void DesktopStation::RunTick() {
+  controller_.Timer1_Timer();
+  controller_.Timer2_Timer();
+  controller_.RefreshLights();
+}
+
+}  // namespace quendal

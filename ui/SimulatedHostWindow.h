@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QWidget>
+
+#include "host/SimulatedHost.h"
+
+class QCheckBox;
+class QLabel;
+class QListWidget;
+class QSpinBox;
+
+namespace quendal {
+
+class SoundOutput;
+
+// The stand-in for the host program's own window: the operator sets what the host would
+// report and sees what the program asks of it. Files handed to the host are played on
+// the sound card, so announcements to linked stations can be heard too.
+class SimulatedHostWindow final : public QWidget {
+  Q_OBJECT
+
+ public:
+  // Observes `host` for as long as the window lives.
+  SimulatedHostWindow(SimulatedHost& host, SoundOutput& sound, QWidget* parent = nullptr);
+  ~SimulatedHostWindow() override;
+
+ private:
+  void OnCall(const SimulatedHost::Call& call);
+  void ApplyControls();
+  void ShowTransmitters();
+
+  SimulatedHost& host_;
+  SoundOutput& sound_;
+  QCheckBox* radio_ = nullptr;
+  QCheckBox* internet_ = nullptr;
+  QCheckBox* offline_ = nullptr;
+  QSpinBox* linked_ = nullptr;
+  QLabel* rf_ = nullptr;
+  QLabel* ip_ = nullptr;
+  QListWidget* files_ = nullptr;
+};
+
+}  // namespace quendal
