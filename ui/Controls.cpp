@@ -31,8 +31,8 @@ QLabel& Designer::Label(QWidget& parent, const char* name, const QString& captio
   return *label;
 }
 
-QGroupBox& Designer::Frame(QWidget& parent, const char* name, const QString& caption,
-                           QRect where, const QFont& font, const QColor& captionColour) {
+QGroupBox& Designer::Frame(QWidget& parent, const char* name, const QString& caption, QRect where,
+                           const QFont& font, const QColor& captionColour) {
   auto* frame = new QGroupBox(caption, &parent);
   frame->setObjectName(name);
   frame->setGeometry(where);
@@ -70,6 +70,12 @@ QFrame& Designer::HorizontalLine(QWidget& parent, const char* name, int x1, int 
   line->setGeometry(span.x(), span.y(), span.width(), 1);
   SetTextColour(*line, Qt::black);
   return *line;
+}
+
+void Designer::FitCaption(QLabel& label) const {
+  label.setWordWrap(false);
+  const int needed = label.fontMetrics().horizontalAdvance(label.text()) + 2 * label.margin() + 2;
+  if (needed > label.width()) label.resize(needed, label.height());
 }
 
 void Designer::KeepOwnTextColour(QWidget& control, QWidget& parent) const {

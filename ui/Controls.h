@@ -30,9 +30,12 @@ class Designer {
                    const QFont& font, const QColor& captionColour);
   OptionBox& Box(QWidget& parent, const char* name, const QString& caption, QRect where,
                  const QFont& font);
-  PictureButton& Button(QWidget& parent, const char* name, const QString& caption,
-                        QRect where, const QFont& font, const QColor& background,
-                        const QPixmap& picture);
+  PictureButton& Button(QWidget& parent, const char* name, const QString& caption, QRect where,
+                        const QFont& font, const QColor& background, const QPixmap& picture);
+  // Widens a one-line label whose caption is wider than designed, keeping its left edge:
+  // the faces here are not the designer's to the pixel, and a clipped word reads worse
+  // than a label a few pixels longer.
+  void FitCaption(QLabel& label) const;
   // A one-pixel line from (x1, y) to (x2, y), in twips.
   QFrame& HorizontalLine(QWidget& parent, const char* name, int x1, int x2, int y);
 

@@ -20,12 +20,12 @@ DesktopStation::DesktopStation(const LaunchOptions& options)
     : sound_(MakeSoundOutput()),
       files_(QDir::currentPath().toStdString()),
       clock_(ClockOffset(options)),
-      controller_(Platform{*this, *sound_, pause_, files_, clock_, messages_, desktop_,
-                           CurrentAppInfo()}),
+      controller_(
+          Platform{*this, *sound_, pause_, files_, clock_, messages_, desktop_, CurrentAppInfo()}),
       window_(controller_, gate_),
       hostWindow_(*host_, *sound_),
-      ticks_(clock_, gate_, [this] { return controller_.TimersEnabled(); },
-             [this] { RunTick(); }) {
+      ticks_(
+          clock_, gate_, [this] { return controller_.TimersEnabled(); }, [this] { RunTick(); }) {
   messages_.SetOwner(&window_);
   desktop_.SetMainWindow(&window_);
 }

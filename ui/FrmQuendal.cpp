@@ -72,9 +72,9 @@ void FrmQuendal::Build() {
       d.Label(*this, "Label10", "Quendal", d.Rect(4200, 960, 975, 255), SansFont(8.25, true));
   SetTextColour(label10, blue);
 
-  QLabel& label1 = d.Label(*this, "Label1", "Habilita Quendal TTS",
-                           d.Rect(240, 1320, 5175, 735), SerifFont(27.75, true));
-  label1.setWordWrap(false);
+  QLabel& label1 = d.Label(*this, "Label1", "Habilita Quendal TTS", d.Rect(240, 1320, 5175, 735),
+                           SerifFont(27.75, true));
+  d.FitCaption(label1);
   SetTextColour(label1, QColor(0, 128, 0));
 
   label2_ = &d.Label(*this, "Label2", "", d.Rect(5760, 1440, 1335, 495), SansFont(13.5, true));
@@ -87,8 +87,8 @@ void FrmQuendal::Build() {
                               SansFont(8.25, true), blue);
   boxes_[0] = &d.Box(frame1, "Check1", "toda hora cheia", d.Rect(240, 360, 2055, 375),
                      SansFont(9.75, true));
-  boxes_[1] = &d.Box(frame1, "Check2", "cada meia hora", d.Rect(240, 720, 2055, 375),
-                     SansFont(9.75, true));
+  boxes_[1] =
+      &d.Box(frame1, "Check2", "cada meia hora", d.Rect(240, 720, 2055, 375), SansFont(9.75, true));
   boxes_[2] = &d.Box(frame1, "Check3", "cada quinze minutos", d.Rect(240, 1080, 2655, 375),
                      SansFont(9.75, true));
   boxes_[3] = &d.Box(frame1, "Check4", "", d.Rect(2880, 600, 255, 255), DefaultFont());
@@ -141,10 +141,10 @@ void FrmQuendal::Build() {
   d.Button(*this, "Command1", "Encerrar", d.Rect(5640, 5760, 1455, 1095), SansFont(9.75, true),
            QColor(255, 0, 0), ButtonIcon(ButtonPicture::Quit));
 
-  QLabel& label4 = d.Label(
-      *this, "Label4",
-      "OBS: Para que a seleção fique ativa, somente minimize ou deixe a janela aberta.",
-      d.Rect(240, 6120, 5295, 615), SansFont(12, true));
+  QLabel& label4 =
+      d.Label(*this, "Label4",
+              "OBS: Para que a seleção fique ativa, somente minimize ou deixe a janela aberta.",
+              d.Rect(240, 6120, 5295, 615), SansFont(12, true));
   label4.setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   SetTextColour(label4, QColor(192, 0, 0));
 }
@@ -175,10 +175,9 @@ void FrmQuendal::OnClick(PictureButton& button, void (StationController::*handle
 }
 
 void FrmQuendal::SetTabOrder() {
-  const char* const order[] = {"Command1", "hora_rf",  "hora_ip",  "Check1",   "Check2",
-                               "Check3",   "Text1",    "Command2", "Check5",   "Check6",
-                               "Check4",   "Check7",   "Command3", "Command4", "Command5",
-                               "Command6"};
+  const char* const order[] = {"Command1", "hora_rf",  "hora_ip",  "Check1",  "Check2", "Check3",
+                               "Text1",    "Command2", "Check5",   "Check6",  "Check4", "Check7",
+                               "Command3", "Command4", "Command5", "Command6"};
   QWidget* previous = nullptr;
   for (const char* name : order) {
     QWidget* next = findChild<QWidget*>(name);
@@ -221,10 +220,18 @@ void FrmQuendal::Text1Changed() { text1_->setText(FromUtf8(controller_.Options()
 void FrmQuendal::DisplayChanged(DisplayField field) {
   const Display& display = controller_.GetDisplay();
   switch (field) {
-    case DisplayField::Label2: label2_->setText(FromUtf8(display.Label2)); return;
-    case DisplayField::Label3: label3_->setText(FromUtf8(display.Label3)); return;
-    case DisplayField::Shape1: shape1_->SetFill(LightQColor(display.Shape1)); return;
-    case DisplayField::Shape2: shape2_->SetFill(LightQColor(display.Shape2)); return;
+    case DisplayField::Label2:
+      label2_->setText(FromUtf8(display.Label2));
+      return;
+    case DisplayField::Label3:
+      label3_->setText(FromUtf8(display.Label3));
+      return;
+    case DisplayField::Shape1:
+      shape1_->SetFill(LightQColor(display.Shape1));
+      return;
+    case DisplayField::Shape2:
+      shape2_->SetFill(LightQColor(display.Shape2));
+      return;
   }
 }
 

@@ -31,18 +31,19 @@ FrmSobre::FrmSobre(QWidget* parent) : QDialog(parent) {
   tower->setGeometry(d.Rect(120, 120, 855, 1215));
   tower->SetFrames(TowerFrames(), 150);
 
-  QLabel& name = d.Label(*this, "Label1", "QUENDAL", d.Rect(1560, 120, 2775, 615),
-                         SerifFont(26.25, true));
+  QLabel& name =
+      d.Label(*this, "Label1", "QUENDAL", d.Rect(1560, 120, 2775, 615), SerifFont(26.25, true));
   SetTextColour(name, palette().color(QPalette::Active, QPalette::Highlight));
   d.Label(*this, "Label4", QStringLiteral("Versão %1").arg(QUENDAL_VERSION),
           d.Rect(1440, 840, 3015, 375), SansFont(8.25, true));
   d.HorizontalLine(*this, "Line1", 120, 4560, 1320);
-  QLabel& credit = d.Label(*this, "Label2", "Autor: equipe Quendal",
-                           d.Rect(240, 1440, 4095, 495), SansFont(13.5, true));
+  QLabel& credit = d.Label(*this, "Label2", "Autor: equipe Quendal", d.Rect(240, 1440, 4095, 495),
+                           SansFont(13.5, true));
   SetTextColour(credit, QColor(0, 128, 0));
   QLabel& station =
       d.Label(*this, "Label5", "KORVA", d.Rect(1440, 1800, 1455, 615), SerifFont(24, true));
   SetTextColour(station, kDesktopColour);
+  d.FitCaption(station);
   d.Label(*this, "Label3", "Oficina de Software da Estação KORVA", d.Rect(120, 2520, 4455, 375),
           SansFont(8.25, true));
   d.HorizontalLine(*this, "Line4", 120, 4440, 3000);

@@ -22,11 +22,11 @@ LaunchRequest ParseLaunch(const QStringList& arguments) {
       "Sem opções, roda com a estação simulada.");
   const QCommandLineOption help({"h", "help"}, "Mostra esta ajuda e sai.");
   const QCommandLineOption clock(
-      "clock", "Começa o relógio do programa na hora dada (HH:MM ou HH:MM:SS); depois ele "
-               "anda em tempo real.",
+      "clock",
+      "Começa o relógio do programa na hora dada (HH:MM ou HH:MM:SS); depois ele "
+      "anda em tempo real.",
       "HH:MM[:SS]");
-  QCommandLineOption screenshot("screenshot", "Grava imagens das janelas na pasta e sai.",
-                                "PASTA");
+  QCommandLineOption screenshot("screenshot", "Grava imagens das janelas na pasta e sai.", "PASTA");
   screenshot.setFlags(QCommandLineOption::HiddenFromHelp);
   parser.addOption(help);
   parser.addOption(clock);
@@ -45,16 +45,16 @@ LaunchRequest ParseLaunch(const QStringList& arguments) {
   }
   if (!parser.positionalArguments().isEmpty()) {
     request.exitCode = 2;
-    request.message = "Argumento inesperado: " + parser.positionalArguments().first() + "\n" +
-                      parser.helpText();
+    request.message =
+        "Argumento inesperado: " + parser.positionalArguments().first() + "\n" + parser.helpText();
     return request;
   }
   if (parser.isSet(clock)) {
     request.options.clock = ParseTimeOfDay(parser.value(clock));
     if (!request.options.clock) {
       request.exitCode = 2;
-      request.message = "Hora inválida para --clock: " + parser.value(clock) +
-                        " (use HH:MM ou HH:MM:SS)\n";
+      request.message =
+          "Hora inválida para --clock: " + parser.value(clock) + " (use HH:MM ou HH:MM:SS)\n";
       return request;
     }
   }

@@ -44,8 +44,7 @@ QRect TwipsRect(int left, int top, int width, int height, qreal logicalDpi) {
 }
 
 QFont SansFont(qreal points, bool bold) {
-  return Face({"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arial",
-               "DejaVu Sans"},
+  return Face({"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arial", "DejaVu Sans"},
               QFont::SansSerif, points, bold);
 }
 
@@ -70,7 +69,6 @@ void SetBackground(QWidget& widget, const QColor& colour) {
   widget.setPalette(palette);
   widget.setAutoFillBackground(true);
 }
-
 
 void CentreOnScreen(QWidget& window) {
   const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();

@@ -20,8 +20,7 @@ std::string PathOf(const std::string& value) { return value.substr(0, value.rfin
 
 }  // namespace
 
-SimulatedHostWindow::SimulatedHostWindow(SimulatedHost& host, SoundOutput& sound,
-                                         QWidget* parent)
+SimulatedHostWindow::SimulatedHostWindow(SimulatedHost& host, SoundOutput& sound, QWidget* parent)
     : QWidget(parent), host_(host), sound_(sound) {
   setObjectName("SimulatedHostWindow");
   setWindowTitle("Estação simulada");

@@ -137,11 +137,11 @@ QPixmap ButtonIcon(ButtonPicture picture) {
     case ButtonPicture::Open:
       painter.setPen(QPen(QColor(120, 80, 0), 1));
       painter.setBrush(QColor(250, 210, 80));
-      painter.drawPolygon(QPolygonF({QPointF(1, 3), QPointF(6, 3), QPointF(7.5, 5),
-                                     QPointF(15, 5), QPointF(15, 14), QPointF(1, 14)}));
+      painter.drawPolygon(QPolygonF({QPointF(1, 3), QPointF(6, 3), QPointF(7.5, 5), QPointF(15, 5),
+                                     QPointF(15, 14), QPointF(1, 14)}));
       painter.setBrush(QColor(255, 235, 140));
-      painter.drawPolygon(QPolygonF({QPointF(3, 7), QPointF(15, 7), QPointF(13.5, 14),
-                                     QPointF(1, 14)}));
+      painter.drawPolygon(
+          QPolygonF({QPointF(3, 7), QPointF(15, 7), QPointF(13.5, 14), QPointF(1, 14)}));
       break;
     case ButtonPicture::Help:
     case ButtonPicture::About: {
@@ -174,9 +174,8 @@ QPixmap ButtonIcon(ButtonPicture picture) {
     case ButtonPicture::Back:
       painter.setPen(QPen(QColor(0, 90, 0), 1));
       painter.setBrush(QColor(40, 170, 40));
-      painter.drawPolygon(QPolygonF({QPointF(1, 8), QPointF(8, 1.5), QPointF(8, 5),
-                                     QPointF(15, 5), QPointF(15, 11), QPointF(8, 11),
-                                     QPointF(8, 14.5)}));
+      painter.drawPolygon(QPolygonF({QPointF(1, 8), QPointF(8, 1.5), QPointF(8, 5), QPointF(15, 5),
+                                     QPointF(15, 11), QPointF(8, 11), QPointF(8, 14.5)}));
       break;
   }
   return pixmap;
@@ -279,8 +278,8 @@ std::vector<QPixmap> TowerFrames() {
     painter.fillRect(frame.rect(), sky);
     painter.fillRect(QRectF(0, 250, 120, 13), QColor(70, 140, 60));
     DrawMast(painter, QPointF(60, 252), 205, 22, QColor(200, 40, 40));
-    DrawWaves(painter, QPointF(60, 45), 58, static_cast<double>(i) / kCount, 3,
-              QColor(0, 0, 200), 2.5);
+    DrawWaves(painter, QPointF(60, 45), 58, static_cast<double>(i) / kCount, 3, QColor(0, 0, 200),
+              2.5);
     painter.setPen(Qt::NoPen);
     painter.setBrush(i % 2 == 0 ? QColor(255, 30, 30) : QColor(110, 0, 0));
     painter.drawEllipse(QPointF(60, 44), 4, 4);

@@ -11,7 +11,7 @@ namespace quendal {
 enum class ButtonPicture { Clock, Thermometer, Save, Open, Help, About, Quit, Globe, Back };
 
 QPixmap ButtonIcon(ButtonPicture picture);  // 16 by 16
-QIcon WindowIcon();                          // 32 by 32, with a 16 by 16 companion
+QIcon WindowIcon();                         // 32 by 32, with a 16 by 16 companion
 
 std::vector<QPixmap> AntennaFrames();  // 10 frames of 35 by 45: mast sending waves
 QPixmap HostBanner();                  // 274 by 51: the host program's name in blue

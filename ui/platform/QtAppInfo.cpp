@@ -7,9 +7,10 @@
 namespace quendal {
 
 AppInfo CurrentAppInfo() {
-  return AppInfo{QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString(),
-                 QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString(),
-                 "Quendal"};
+  return AppInfo{
+      QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString(),
+      QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString(),
+      "Quendal"};
 }
 
 }  // namespace quendal

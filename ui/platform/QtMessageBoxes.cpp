@@ -8,9 +8,12 @@ namespace {
 
 QMessageBox::StandardButton ButtonFor(MsgAnswer answer) {
   switch (answer) {
-    case MsgAnswer::Yes: return QMessageBox::Yes;
-    case MsgAnswer::No: return QMessageBox::No;
-    case MsgAnswer::Ok: return QMessageBox::Ok;
+    case MsgAnswer::Yes:
+      return QMessageBox::Yes;
+    case MsgAnswer::No:
+      return QMessageBox::No;
+    case MsgAnswer::Ok:
+      return QMessageBox::Ok;
   }
   return QMessageBox::Ok;
 }
@@ -34,10 +37,14 @@ MsgAnswer QtMessageBoxes::Show(const MessageRequest& request) {
   box.setEscapeButton(yesNo ? QMessageBox::No : QMessageBox::Ok);
 
   switch (runner_(box)) {
-    case QMessageBox::Yes: return yesNo ? MsgAnswer::Yes : request.defaultButton;
-    case QMessageBox::No: return yesNo ? MsgAnswer::No : request.defaultButton;
-    case QMessageBox::Ok: return yesNo ? request.defaultButton : MsgAnswer::Ok;
-    default: return request.defaultButton;
+    case QMessageBox::Yes:
+      return yesNo ? MsgAnswer::Yes : request.defaultButton;
+    case QMessageBox::No:
+      return yesNo ? MsgAnswer::No : request.defaultButton;
+    case QMessageBox::Ok:
+      return yesNo ? request.defaultButton : MsgAnswer::Ok;
+    default:
+      return request.defaultButton;
   }
 }
 

@@ -16,8 +16,7 @@ void LightShape::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
   const int diameter = std::min(width(), height()) - 1;
-  const QRectF circle((width() - diameter) / 2.0, (height() - diameter) / 2.0, diameter,
-                      diameter);
+  const QRectF circle((width() - diameter) / 2.0, (height() - diameter) / 2.0, diameter, diameter);
   painter.setPen(QPen(Qt::black, 1));
   painter.setBrush(fill_);
   painter.drawEllipse(circle.adjusted(0.5, 0.5, -0.5, -0.5));

@@ -8,9 +8,15 @@ OptionBox::OptionBox(const QString& caption, QWidget* parent) : QCheckBox(captio
 
 void OptionBox::ShowValue(std::int16_t value) {
   switch (value) {
-    case 0: setCheckState(Qt::Unchecked); return;
-    case 2: setCheckState(Qt::PartiallyChecked); return;
-    default: setCheckState(Qt::Checked); return;
+    case 0:
+      setCheckState(Qt::Unchecked);
+      return;
+    case 2:
+      setCheckState(Qt::PartiallyChecked);
+      return;
+    default:
+      setCheckState(Qt::Checked);
+      return;
   }
 }
 

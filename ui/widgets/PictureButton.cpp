@@ -41,8 +41,8 @@ void PictureButton::paintEvent(QPaintEvent*) {
   const QFontMetrics metrics(font());
   const QRect textBounds = metrics.boundingRect(inner, Qt::AlignHCenter | Qt::TextWordWrap, text());
   const int gap = 3;
-  const int blockHeight = picture_.isNull() ? textBounds.height()
-                                            : picture_.height() + gap + textBounds.height();
+  const int blockHeight =
+      picture_.isNull() ? textBounds.height() : picture_.height() + gap + textBounds.height();
   int top = inner.top() + std::max(0, (inner.height() - blockHeight) / 2);
   if (!picture_.isNull()) {
     painter.drawPixmap(inner.left() + (inner.width() - picture_.width()) / 2, top, picture_);

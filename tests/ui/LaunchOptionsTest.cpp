@@ -1,0 +1,44 @@
+// The command line: the starting time of the clock, help, and what is refused.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "ui/LaunchOptions.h"
+
+namespace quendal::test {
+namespace {
+
+LaunchRequest Parse(QStringList arguments) {
+  arguments.prepend("quendal");
+  return ParseLaunch(arguments);
+}
+
+TEST(LaunchOptionsTest, clockTakesHoursMinutesAndOptionalSeconds) {
+  EXPECT_EQ(Parse({}).options.clock, std::nullopt);
+  EXPECT_EQ(Parse({}).exitCode, std::nullopt);
+  EXPECT_EQ(Parse({"--clock", "14:05"}).options.clock, QTime(14, 5, 0));
+  EXPECT_EQ(Parse({"--clock=7:59:58"}).options.clock, QTime(7, 59, 58));
+  EXPECT_EQ(Parse({"--clock", "00:00:00"}).options.clock, QTime(0, 0, 0));
+}
+
+TEST(LaunchOptionsTest, badTimesAndUnknownArgumentsStopWithAMessage) {
+  for (const char* bad : {"24:00", "14:60", "14:5", "14", "14:05:60", "ab:cd", ""}) {
+    const LaunchRequest request = Parse({"--clock", bad});
+    EXPECT_EQ(request.exitCode, 2) << bad;
+    EXPECT_THAT(request.message.toStdString(), testing::HasSubstr("--clock")) << bad;
+  }
+  EXPECT_EQ(Parse({"--clock"}).exitCode, 2);
+  EXPECT_EQ(Parse({"--host", "x"}).exitCode, 2);
+  EXPECT_EQ(Parse({"extra"}).exitCode, 2);
+}
+
+TEST(LaunchOptionsTest, helpListsThePublicOptionsOnly) {
+  const LaunchRequest request = Parse({"--help"});
+  EXPECT_EQ(request.exitCode, 0);
+  EXPECT_THAT(request.message.toStdString(), testing::HasSubstr("--clock <HH:MM[:SS]>"));
+  EXPECT_THAT(request.message.toStdString(), testing::Not(testing::HasSubstr("screenshot")));
+  EXPECT_EQ(Parse({"--screenshot", "/tmp/x"}).options.screenshotFolder, "/tmp/x");
+}
+
+}  // namespace
+}  // namespace quendal::test
