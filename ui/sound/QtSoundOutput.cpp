@@ -1,111 +1,130 @@
 #include "ui/sound/QtSoundOutput.h"
 
 #include <QAudioDevice>
-#include <QByteArray>
-#include <QDir>
+#include <QAudioFormat>
+#include <QAudioSink>
+#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QMediaDevices>
-#include <QSoundEffect>
-#include <QTemporaryFile>
 #include <QThread>
-#include <QUrl>
-#include <QtEndian>
+#include <QTimer>
 
 #include <cmath>
 #include <memory>
 #include <numbers>
+
+#include "ui/sound/WavClip.h"
 
 namespace quendal {
 namespace {
 
 Q_LOGGING_CATEGORY(lcSound, "quendal.sound")
 
-// A 0.4 s ding at 880 Hz, mono 16-bit PCM in a WAV container.
-QByteArray DefaultSoundWav() {
+// Stands in for a clip that cannot be played: a 0.4 s ding at 880 Hz.
+WavClip DefaultSound() {
   constexpr int kRate = 22050;
   constexpr int kCount = kRate * 2 / 5;
-  QByteArray pcm(kCount * 2, Qt::Uninitialized);
+  WavClip clip;
+  clip.sample = WavClip::Sample::kInt16;
+  clip.channels = 1;
+  clip.sampleRate = kRate;
+  clip.pcm.resize(2 * kCount);
   for (int i = 0; i < kCount; ++i) {
     const double t = double(i) / kRate;
-    const double attack = std::min(1.0, t / 0.005);
-    const double level = 0.5 * attack * std::exp(-6.0 * t);
-    const auto sample = static_cast<qint16>(std::lround(32767 * level * std::sin(2 * std::numbers::pi * 880 * t)));
-    qToLittleEndian(sample, pcm.data() + 2 * i);
+    const double level = 0.5 * std::min(1.0, t / 0.005) * std::exp(-6.0 * t);
+    const auto sample = static_cast<std::uint16_t>(
+        std::lround(32767 * level * std::sin(2 * std::numbers::pi * 880 * t)));
+    clip.pcm[std::size_t(2 * i)] = static_cast<char>(sample & 0xff);
+    clip.pcm[std::size_t(2 * i + 1)] = static_cast<char>(sample >> 8);
   }
-  QByteArray wav;
-  auto put32 = [&wav](quint32 v) {
-    char b[4];
-    qToLittleEndian(v, b);
-    wav.append(b, 4);
-  };
-  auto put16 = [&wav](quint16 v) {
-    char b[2];
-    qToLittleEndian(v, b);
-    wav.append(b, 2);
-  };
-  wav.append("RIFF");
-  put32(quint32(36 + pcm.size()));
-  wav.append("WAVEfmt ");
-  put32(16);
-  put16(1);  // PCM
-  put16(1);  // mono
-  put32(kRate);
-  put32(kRate * 2);
-  put16(2);
-  put16(16);
-  wav.append("data");
-  put32(quint32(pcm.size()));
-  wav.append(pcm);
-  return wav;
+  return clip;
+}
+
+QAudioFormat FormatOf(const WavClip& clip) {
+  QAudioFormat format;
+  format.setSampleRate(clip.sampleRate);
+  format.setChannelCount(clip.channels);
+  switch (clip.sample) {
+    case WavClip::Sample::kUInt8: format.setSampleFormat(QAudioFormat::UInt8); break;
+    case WavClip::Sample::kInt16: format.setSampleFormat(QAudioFormat::Int16); break;
+    case WavClip::Sample::kInt32: format.setSampleFormat(QAudioFormat::Int32); break;
+    case WavClip::Sample::kFloat32: format.setSampleFormat(QAudioFormat::Float); break;
+  }
+  return format;
 }
 
 // Lives on the playback thread; every member is touched only there.
 class Player : public QObject {
  public:
-  // An empty file plays the default sound.
-  void Play(QString file, const QAudioDevice& device) {
-    if (current_) {
-      current_->stop();
-      current_.release()->deleteLater();
-    }
-    const bool fallback = file.isEmpty();
-    if (fallback) file = DefaultSoundFile();
-    if (file.isEmpty()) return;
+  Player() : defaultSound_(DefaultSound()), pcm_(this), idle_(this) {
+    // The output keeps playing what it holds after the clip's last byte went in; closing
+    // it at once would cut off the end of every clip.
+    idle_.setSingleShot(true);
+    idle_.setInterval(2000);
+    QObject::connect(&idle_, &QTimer::timeout, this, [this] { Stop(); });
+  }
+  ~Player() override { Stop(); }
 
-    current_ = std::make_unique<QSoundEffect>(device);
-    QSoundEffect* effect = current_.get();
-    QObject::connect(effect, &QSoundEffect::statusChanged, this, [this, effect, fallback, device] {
-      if (effect->status() != QSoundEffect::Error || effect != current_.get()) return;
-      if (fallback) {
-        qCWarning(lcSound) << "cannot play the default sound";
-        return;
-      }
-      qCWarning(lcSound) << "cannot play" << effect->source().toLocalFile()
-                         << "- playing the default sound instead";
-      // Not from inside the failing effect's own signal: Play deletes it.
-      QMetaObject::invokeMethod(this, [this, device] { Play({}, device); }, Qt::QueuedConnection);
-    });
-    effect->setSource(QUrl::fromLocalFile(file));
-    effect->play();
+  // An empty file plays the default sound.
+  void Play(const QString& file, const QAudioDevice& device) {
+    Stop();
+    if (file.isEmpty()) {
+      Start(defaultSound_, device);
+      return;
+    }
+    QFile in(file);
+    WavClip clip;
+    if (in.open(QIODevice::ReadOnly)) {
+      clip = ParseWav(in.readAll().toStdString());
+    } else {
+      clip.error = in.errorString().toStdString();
+    }
+    if (!clip.error.empty()) {
+      qCWarning(lcSound).noquote() << QStringLiteral("cannot play \"%1\" (%2) - playing the default sound instead")
+                                          .arg(file, QString::fromStdString(clip.error));
+      Start(defaultSound_, device);
+      return;
+    }
+    Start(clip, device);
   }
 
  private:
-  QString DefaultSoundFile() {
-    if (!defaultSound_) {
-      defaultSound_ = std::make_unique<QTemporaryFile>(QDir::tempPath() + "/quendal-default-XXXXXX.wav");
-      const QByteArray wav = DefaultSoundWav();
-      if (!defaultSound_->open() || defaultSound_->write(wav) != wav.size() || !defaultSound_->flush()) {
-        qCWarning(lcSound) << "cannot write the default sound:" << defaultSound_->errorString();
-        defaultSound_.reset();
-        return {};
-      }
+  void Start(const WavClip& clip, const QAudioDevice& device) {
+    const QAudioFormat format = FormatOf(clip);
+    if (!device.isFormatSupported(format)) {
+      qCWarning(lcSound) << "the audio output cannot play" << format;
+      return;
     }
-    return defaultSound_->fileName();
+    pcm_.setData(clip.pcm.data(), static_cast<int>(clip.pcm.size()));
+    pcm_.open(QIODevice::ReadOnly);
+    sink_ = std::make_unique<QAudioSink>(device, format);
+    QObject::connect(sink_.get(), &QAudioSink::stateChanged, this, [this](QAudio::State state) {
+      if (state == QAudio::IdleState) idle_.start();
+    });
+    sink_->start(&pcm_);
+    if (sink_->error() != QAudio::NoError) {
+      qCWarning(lcSound) << "the audio output refused the clip, error" << sink_->error();
+      Stop();
+    }
   }
 
-  std::unique_ptr<QSoundEffect> current_;
-  std::unique_ptr<QTemporaryFile> defaultSound_;
+  void Stop() {
+    idle_.stop();
+    if (sink_) {
+      sink_->disconnect(this);
+      sink_->stop();
+      sink_.reset();
+    }
+    pcm_.close();
+  }
+
+  // Children, so they move to the playback thread with the player.
+  const WavClip defaultSound_;
+  QBuffer pcm_;
+  QTimer idle_;
+  std::unique_ptr<QAudioSink> sink_;
 };
 
 }  // namespace
@@ -118,7 +137,7 @@ struct QtSoundOutput::Impl {
 
 QtSoundOutput::QtSoundOutput() : impl_(std::make_unique<Impl>()) {
   // Qt's audio back end is set up by the first thread that asks; let that be this one, so
-  // its objects belong to the thread that outlives the player.
+  // its objects belong to a thread that outlives the player's.
   (void)QMediaDevices::defaultAudioOutput();
   impl_->player = new Player;
   impl_->player->moveToThread(&impl_->thread);

@@ -13,7 +13,7 @@ namespace quendal {
 // clips play on a thread of their own: announcements pause by sleeping the GUI thread, and
 // a clip fed from that thread would stall until the pause ended.
 //
-// - Play returns at once; the clip's start reaches the sound card some 30 ms later.
+// - Play returns at once; the start of the clip reaches the sound card some 25 ms later.
 // - A new Play cuts off the clip still playing.
 // - A path that names no file, or a file that Qt cannot decode, plays a short tone in its
 //   place, the way the system's default sound stands in, and logs a warning.
