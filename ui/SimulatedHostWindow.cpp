@@ -98,7 +98,7 @@ void SimulatedHostWindow::OnCall(const SimulatedHost::Call& call) {
 void SimulatedHostWindow::ShowTransmitters() {
   const auto show = [](QLabel& label, bool on) {
     label.setText(on ? "LIGADO" : "desligado");
-    label.setStyleSheet(on ? "color: white; background: #c00000; font-weight: bold;" : "");
+    label.setStyleSheet(on ? "color: #c00000; font-weight: bold;" : "");
   };
   show(*rf_, host_.RfTransmit());
   show(*ip_, host_.IpTransmit());
