@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev
   libhamlib-utils
-  qt6-base-dev fonts-liberation xvfb xauth
+  qt6-base-dev fonts-liberation xvfb xauth qt6-translations-l10n
   espeak-ng sox qt6-multimedia-dev pulseaudio pulseaudio-utils
 )
 

@@ -1,7 +1,10 @@
 // quendal: the desktop program, with the simulated station.
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStyleFactory>
+#include <QTranslator>
 #include <cstdio>
 
 #include "ui/DesktopStation.h"
@@ -19,6 +22,14 @@ int main(int argc, char** argv) {
   if (request.exitCode) {
     std::fputs(qPrintable(request.message), *request.exitCode == 0 ? stdout : stderr);
     return *request.exitCode;
+  }
+
+  // The toolkit's own words (the Yes and No of a message box) in the desktop's language,
+  // where its translations are installed.
+  QTranslator toolkitTexts;
+  if (toolkitTexts.load(QLocale(), "qtbase", "_",
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(&toolkitTexts);
   }
 
   // One style everywhere, so the designed colours are drawn the same on every desktop.
