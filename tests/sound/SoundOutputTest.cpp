@@ -18,8 +18,8 @@
 #include <utility>
 #include <vector>
 
-#include "tests/clips/WavFile.h"
 #include "tests/sound/PulseSandbox.h"
+#include "tests/sound/TestTone.h"
 #include "ui/sound/QtSoundOutput.h"
 
 namespace quendal {

@@ -15,7 +15,7 @@
 #include <memory>
 #include <numbers>
 
-#include "ui/sound/WavClip.h"
+#include "clips/WavClip.h"
 
 namespace quendal {
 namespace {

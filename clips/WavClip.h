@@ -3,7 +3,8 @@
 #include <string>
 #include <string_view>
 
-// The audio inside a WAV file, ready to hand to an audio output as it is.
+// The audio inside a WAV file, ready to hand to an audio output as it is. Used for the
+// clips and any recording a user puts in their place.
 namespace quendal {
 
 struct WavClip {

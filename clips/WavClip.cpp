@@ -1,4 +1,4 @@
-#include "ui/sound/WavClip.h"
+#include "clips/WavClip.h"
 
 #include <cstdint>
 
