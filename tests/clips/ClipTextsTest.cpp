@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
@@ -27,6 +28,8 @@ std::string Speak(Kind kind, int number) {
   }
   return {};
 }
+
+void PrintTo(const Said& said, std::ostream* out) { *out << said.number << " \"" << said.words << '"'; }
 
 class ClipWords : public testing::TestWithParam<Said> {};
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 
 namespace quendal {
@@ -42,6 +43,8 @@ struct Readable {
   int rate;
   std::string pcm;
 };
+
+void PrintTo(const Readable& file, std::ostream* out) { *out << file.name; }
 
 class ReadsWav : public testing::TestWithParam<Readable> {};
 
@@ -83,6 +86,8 @@ struct Unreadable {
   const char* name;
   std::string file;
 };
+
+void PrintTo(const Unreadable& file, std::ostream* out) { *out << file.name; }
 
 class RefusesWav : public testing::TestWithParam<Unreadable> {};
 
