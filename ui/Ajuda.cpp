@@ -28,7 +28,8 @@ Ajuda::Ajuda(QWidget* parent) : QDialog(parent) {
   setObjectName("Ajuda");
   setWindowTitle("Ajuda");
   setWindowIcon(WindowIcon());
-  setModal(true);
+  // Blocks the main window only: the simulated station stays at hand while it is open.
+  setWindowModality(Qt::WindowModal);
   Designer d(*this);
   setFixedSize(d.Rect(0, 0, 5145, 5700).size());
   CentreOnScreen(*this);

@@ -21,7 +21,8 @@ FrmSobre::FrmSobre(QWidget* parent) : QDialog(parent) {
   setObjectName("frmsobre");
   setWindowTitle("Sobre");
   setWindowIcon(WindowIcon());
-  setModal(true);
+  // Blocks the main window only: the simulated station stays at hand while it is open.
+  setWindowModality(Qt::WindowModal);
   Designer d(*this);
   setFixedSize(d.Rect(0, 0, 4680, 5580).size());
   CentreOnScreen(*this);

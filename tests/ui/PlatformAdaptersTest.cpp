@@ -66,6 +66,27 @@ TEST(QtMessageBoxesTest, theBoxShowsTheRequestAndReturnsTheButtonPressed) {
   EXPECT_EQ(boxes.Show({"Grave as semanas primeiro!", "Quendal"}), MsgAnswer::Ok);
 }
 
+TEST(QtMessageBoxesTest, aBoxStandsOverTheShownMainWindowAndBlocksOnlyIt) {
+  QtMessageBoxes boxes;
+  QWidget owner;
+  boxes.SetOwner(&owner);
+  const auto showAndRead = [&boxes] {
+    std::pair<QWidget*, Qt::WindowModality> seen{};
+    WhenBoxOpens([&seen](QMessageBox& box) {
+      seen = {box.parentWidget(), box.windowModality()};
+      box.button(QMessageBox::Ok)->click();
+    });
+    boxes.Show({"Grave as semanas primeiro!", "Quendal"});
+    return seen;
+  };
+  EXPECT_EQ(showAndRead(), std::make_pair(static_cast<QWidget*>(nullptr), Qt::ApplicationModal))
+      << "not yet shown";
+  owner.show();
+  EXPECT_EQ(showAndRead(), std::make_pair(&owner, Qt::WindowModal));
+  owner.showMinimized();
+  EXPECT_EQ(showAndRead().first, nullptr) << "a minimised owner would hide the box";
+}
+
 TEST(QtMessageBoxesTest, ticksGoOnWhileABoxIsOpen) {
   FakeClock clock;
   clock.now.millisecond = 995;  // so the driver fires every 10 ms

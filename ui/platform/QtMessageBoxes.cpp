@@ -27,12 +27,15 @@ QtMessageBoxes::QtMessageBoxes()
       }) {}
 
 MsgAnswer QtMessageBoxes::Show(const MessageRequest& request) {
-  QWidget* owner = owner_ && owner_->isVisible() ? owner_ : nullptr;
+  // A box owned by a minimised window would be hidden with it.
+  QWidget* owner = owner_ && owner_->isVisible() && !owner_->isMinimized() ? owner_ : nullptr;
   const bool yesNo = request.buttons == MsgButtons::YesNo;
   QMessageBox box(request.icon == MsgIcon::Question ? QMessageBox::Question : QMessageBox::NoIcon,
                   QString::fromStdString(request.title), QString::fromStdString(request.text),
                   yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, owner);
-  box.setWindowModality(Qt::ApplicationModal);
+  // Over the main window, the box blocks that window only, so the simulated station can
+  // still be set while a question waits; with no owner it blocks every window.
+  box.setWindowModality(owner ? Qt::WindowModal : Qt::ApplicationModal);
   box.setDefaultButton(ButtonFor(request.defaultButton));
   box.setEscapeButton(yesNo ? QMessageBox::No : QMessageBox::Ok);
 

@@ -10,7 +10,7 @@ class QWidget;
 namespace quendal {
 
 // Modal message boxes. The box runs its own event loop, so ticks go on while it is open
-// and other windows of the program take no input.
+// and the main window takes no input.
 class QtMessageBoxes final : public MessageBoxes {
  public:
   // Opens the prepared box and returns the button that closed it. Tests replace it to
