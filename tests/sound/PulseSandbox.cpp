@@ -2,7 +2,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <sys/wait.h>
@@ -22,18 +22,24 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
-bool OnPath(const std::string& program) {
+// The full path of `program` on PATH, or "".
+std::string FindOnPath(const std::string& program) {
   const char* path = std::getenv("PATH");
   std::stringstream folders(path ? path : "");
   for (std::string folder; std::getline(folders, folder, ':');) {
-    if (!folder.empty() && ::access((fs::path(folder) / program).c_str(), X_OK) == 0) return true;
+    const fs::path candidate = fs::path(folder) / program;
+    if (!folder.empty() && ::access(candidate.c_str(), X_OK) == 0) return candidate.string();
   }
-  return false;
+  return {};
 }
 
 // Runs `args` with this process's environment plus `extra`, output to `log`; -1 on failure.
+// The child is killed when this process dies, so a crashed or timed-out test leaves no
+// sound server behind.
 pid_t Spawn(const std::vector<std::string>& args, const std::vector<std::string>& extra,
             const fs::path& log) {
+  const std::string program = FindOnPath(args.front());
+  if (program.empty()) return -1;
   std::vector<std::string> env(extra);
   for (char** entry = environ; *entry; ++entry) env.emplace_back(*entry);
   std::vector<char*> envp;
@@ -43,16 +49,24 @@ pid_t Spawn(const std::vector<std::string>& args, const std::vector<std::string>
   std::vector<char*> argv;
   for (auto& item : owned) argv.push_back(item.data());
   argv.push_back(nullptr);
+  const pid_t parent = ::getpid();
+  const int out = ::open(log.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+  if (out < 0) return -1;
 
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, log.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
-  posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
-  pid_t pid = -1;
-  const int failed = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
-  posix_spawn_file_actions_destroy(&actions);
-  return failed ? -1 : pid;
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    // Only async-signal-safe calls until exec: other threads may hold locks.
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (::getppid() != parent) ::_exit(127);
+    const int in = ::open("/dev/null", O_RDONLY);
+    ::dup2(in, STDIN_FILENO);
+    ::dup2(out, STDOUT_FILENO);
+    ::dup2(out, STDERR_FILENO);
+    ::execve(program.c_str(), argv.data(), envp.data());
+    ::_exit(127);
+  }
+  ::close(out);
+  return pid;
 }
 
 // Asks the process to end, then insists after two seconds.
@@ -88,7 +102,7 @@ bool Exited(pid_t pid) { return ::waitpid(pid, nullptr, WNOHANG) == pid; }
 
 std::string MissingPulseTool() {
   for (const char* tool : {"pulseaudio", "parec"}) {
-    if (!OnPath(tool)) return tool;
+    if (FindOnPath(tool).empty()) return tool;
   }
   return {};
 }

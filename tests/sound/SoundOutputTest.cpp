@@ -31,6 +31,9 @@ using test::PulseSandbox;
 
 constexpr int kThreshold = 1000;  // about -30 dBFS; the tones are at -6 dBFS
 
+// Qt's audio back end keeps the first sound server it reached for the whole process.
+bool backEndConnected = false;
+
 // Warnings of the adapter's logging category, kept for the tests and still printed.
 std::mutex warningsMutex;
 std::vector<std::string> warnings;
@@ -63,6 +66,7 @@ class QtSoundOutputOnPulse : public testing::Test {
     }
     server_ = std::make_unique<PulseSandbox>();
     failure_ = server_->Start();
+    backEndConnected = true;
     if (!failure_.empty()) return;
     recorder_ = std::make_unique<test::MonitorRecorder>(*server_);
     failure_ = recorder_->Start();
@@ -171,6 +175,7 @@ TEST_F(QtSoundOutputOnPulse, playsTheDefaultSoundForAFileThatIsNoClip) {
 
 // Runs in a process of its own: Qt's audio back end connects once per process.
 TEST(NoAudioDevice, playsNothingReportsFalseAndWarnsOnlyOnce) {
+  if (backEndConnected) GTEST_SKIP() << "run alone: --gtest_filter=NoAudioDevice.*";
   const fs::path nowhere = fs::temp_directory_path() / "quendal-no-sound-server" / "native";
   ::setenv("PULSE_SERVER", ("unix:" + nowhere.string()).c_str(), 1);
   const fs::path clip = fs::temp_directory_path() / "quendal-no-device-clip.wav";
