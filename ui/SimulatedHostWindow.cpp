@@ -9,7 +9,6 @@
 #include <QTime>
 #include <QVBoxLayout>
 
-#include "core/platform/SoundOutput.h"
 #include "ui/art/Artwork.h"
 
 namespace quendal {
@@ -21,7 +20,7 @@ std::string PathOf(const std::string& value) { return value.substr(0, value.rfin
 }  // namespace
 
 SimulatedHostWindow::SimulatedHostWindow(SimulatedHost& host, SoundOutput& sound, QWidget* parent)
-    : QWidget(parent), host_(host), sound_(sound) {
+    : QWidget(parent), host_(host), playback_(sound) {
   setObjectName("SimulatedHostWindow");
   setWindowTitle("Estação simulada");
   setWindowIcon(WindowIcon());
@@ -91,7 +90,7 @@ void SimulatedHostWindow::OnCall(const SimulatedHost::Call& call) {
     files_->addItem(QTime::currentTime().toString("HH:mm:ss") + "  " +
                     QString::fromStdString(path) + (call.ok ? "" : "  (falhou)"));
     files_->scrollToBottom();
-    if (call.ok) sound_.Play(path);
+    if (call.ok) playback_.Enqueue(path);
   }
 }
 

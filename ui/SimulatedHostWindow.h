@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "host/SimulatedHost.h"
+#include "ui/HostPlayback.h"
 
 class QCheckBox;
 class QLabel;
@@ -15,7 +16,7 @@ class SoundOutput;
 
 // The stand-in for the host program's own window: the operator sets what the host would
 // report and sees what the program asks of it. Files handed to the host are played on
-// the sound card, so announcements to linked stations can be heard too.
+// the sound card one after another, so announcements to linked stations can be heard.
 class SimulatedHostWindow final : public QWidget {
   Q_OBJECT
 
@@ -30,7 +31,7 @@ class SimulatedHostWindow final : public QWidget {
   void ShowTransmitters();
 
   SimulatedHost& host_;
-  SoundOutput& sound_;
+  HostPlayback playback_;
   QCheckBox* radio_ = nullptr;
   QCheckBox* internet_ = nullptr;
   QCheckBox* offline_ = nullptr;

@@ -1,15 +1,20 @@
 // The simulated station's window: what the operator sets reaches the host's answers,
-// and what the program asks of the host shows and is heard.
+// and what the program asks of the host shows and is heard, one file after another.
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QDataStream>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
 
 #include "tests/ui/support/Fakes.h"
+#include "ui/HostPlayback.h"
 #include "ui/SimulatedHostWindow.h"
 
 namespace quendal::test {
@@ -59,11 +64,52 @@ TEST_F(SimulatedHostWindowTest, showsTheTransmitSwitchesAndPlaysEveryFileHandedO
 
   host.PlayAudioFile("/opt/quendal/hora/hrs14.wav", true);
   host.PlayAudioFile("/my clips/hora/min05.wav", true);
-  EXPECT_THAT(sound.played,
-              testing::ElementsAre("/opt/quendal/hora/hrs14.wav", "/my clips/hora/min05.wav"));
   auto& list = Control<QListWidget>("handedFiles");
   ASSERT_EQ(list.count(), 2);
   EXPECT_TRUE(list.item(1)->text().endsWith("/my clips/hora/min05.wav"));
+  // Queued as the host would: the second waits for the first to end.
+  EXPECT_THAT(sound.played, testing::ElementsAre("/opt/quendal/hora/hrs14.wav"));
+}
+
+TEST(HostPlaybackTest, playsHandedFilesOneAfterAnotherEachToItsEnd) {
+  RecordingSound sound;
+  HostPlayback playback(sound, [](const std::string& path) {
+    return std::chrono::milliseconds(path == "long" ? 60 : 10);
+  });
+  playback.Enqueue("long");
+  playback.Enqueue("short");
+  playback.Enqueue("last");
+  EXPECT_THAT(sound.played, testing::ElementsAre("long"));
+  QTest::qWait(30);
+  EXPECT_THAT(sound.played, testing::ElementsAre("long")) << "the first is still playing";
+  EXPECT_TRUE(QTest::qWaitFor([&] { return sound.played.size() == 3; }, 2000));
+  EXPECT_THAT(sound.played, testing::ElementsAre("long", "short", "last"));
+}
+
+TEST(HostPlaybackTest, measuresAWavFileByItsFrames) {
+  QTemporaryDir folder;
+  const QString path = folder.filePath("clip.wav");
+  // 16-bit mono at 8000 Hz: 1600 frames last 200 ms.
+  const int dataBytes = 1600 * 2;
+  QByteArray wav;
+  QDataStream out(&wav, QIODevice::WriteOnly);
+  out.setByteOrder(QDataStream::LittleEndian);
+  out.writeRawData("RIFF", 4);
+  out << quint32(36 + dataBytes);
+  out.writeRawData("WAVEfmt ", 8);
+  out << quint32(16) << quint16(1) << quint16(1) << quint32(8000) << quint32(16000) << quint16(2)
+      << quint16(16);
+  out.writeRawData("data", 4);
+  out << quint32(dataBytes);
+  wav.append(QByteArray(dataBytes, '\0'));
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(wav);
+  file.close();
+
+  EXPECT_EQ(HostPlayback::WavDuration(path.toStdString()), std::chrono::milliseconds(200));
+  EXPECT_EQ(HostPlayback::WavDuration(folder.filePath("missing.wav").toStdString()),
+            std::chrono::milliseconds(0));
 }
 
 }  // namespace
