@@ -23,7 +23,7 @@ DesktopStation::DesktopStation(const LaunchOptions& options)
       controller_(
           Platform{*this, *sound_, pause_, files_, clock_, messages_, desktop_, CurrentAppInfo()}),
       window_(controller_, gate_),
-      hostWindow_(*host_, *sound_),
+      hostWindow_(*host_, *sound_, clock_),
       ticks_(
           clock_, gate_, [this] { return controller_.TimersEnabled(); }, [this] { RunTick(); }) {
   messages_.SetOwner(&window_);

@@ -9,6 +9,7 @@
 #include <QTime>
 #include <QVBoxLayout>
 
+#include "core/platform/Clock.h"
 #include "ui/art/Artwork.h"
 
 namespace quendal {
@@ -19,8 +20,9 @@ std::string PathOf(const std::string& value) { return value.substr(0, value.rfin
 
 }  // namespace
 
-SimulatedHostWindow::SimulatedHostWindow(SimulatedHost& host, SoundOutput& sound, QWidget* parent)
-    : QWidget(parent), host_(host), playback_(sound) {
+SimulatedHostWindow::SimulatedHostWindow(SimulatedHost& host, SoundOutput& sound, Clock& clock,
+                                         QWidget* parent)
+    : QWidget(parent), host_(host), playback_(sound), clock_(clock) {
   setObjectName("SimulatedHostWindow");
   setWindowTitle("Estação simulada");
   setWindowIcon(WindowIcon());
@@ -87,7 +89,8 @@ void SimulatedHostWindow::OnCall(const SimulatedHost::Call& call) {
     ShowTransmitters();
   } else if (call.kind == Kind::Play) {
     const std::string path = PathOf(call.value);
-    files_->addItem(QTime::currentTime().toString("HH:mm:ss") + "  " +
+    const LocalTime now = clock_.Now();
+    files_->addItem(QTime(now.hour, now.minute, now.second).toString("HH:mm:ss") + "  " +
                     QString::fromStdString(path) + (call.ok ? "" : "  (falhou)"));
     files_->scrollToBottom();
     if (call.ok) playback_.Enqueue(path);

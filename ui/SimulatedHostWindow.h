@@ -12,6 +12,7 @@ class QSpinBox;
 
 namespace quendal {
 
+class Clock;
 class SoundOutput;
 
 // The stand-in for the host program's own window: the operator sets what the host would
@@ -21,8 +22,10 @@ class SimulatedHostWindow final : public QWidget {
   Q_OBJECT
 
  public:
-  // Observes `host` for as long as the window lives.
-  SimulatedHostWindow(SimulatedHost& host, SoundOutput& sound, QWidget* parent = nullptr);
+  // Observes `host` for as long as the window lives; stamps what it lists with `clock`,
+  // the program's own, so the times match the main window's.
+  SimulatedHostWindow(SimulatedHost& host, SoundOutput& sound, Clock& clock,
+                      QWidget* parent = nullptr);
   ~SimulatedHostWindow() override;
 
  private:
@@ -32,6 +35,7 @@ class SimulatedHostWindow final : public QWidget {
 
   SimulatedHost& host_;
   HostPlayback playback_;
+  Clock& clock_;
   QCheckBox* radio_ = nullptr;
   QCheckBox* internet_ = nullptr;
   QCheckBox* offline_ = nullptr;

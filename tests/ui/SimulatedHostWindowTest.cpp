@@ -29,7 +29,8 @@ class SimulatedHostWindowTest : public testing::Test {
 
   SimulatedHost host;
   RecordingSound sound;
-  SimulatedHostWindow window{host, sound};
+  FakeClock clock;
+  SimulatedHostWindow window{host, sound, clock};
 };
 
 TEST_F(SimulatedHostWindowTest, controlsSetWhatTheHostAnswers) {
@@ -66,7 +67,7 @@ TEST_F(SimulatedHostWindowTest, showsTheTransmitSwitchesAndPlaysEveryFileHandedO
   host.PlayAudioFile("/my clips/hora/min05.wav", true);
   auto& list = Control<QListWidget>("handedFiles");
   ASSERT_EQ(list.count(), 2);
-  EXPECT_TRUE(list.item(1)->text().endsWith("/my clips/hora/min05.wav"));
+  EXPECT_EQ(list.item(1)->text(), "14:00:00  /my clips/hora/min05.wav") << "the program's time";
   // Queued as the host would: the second waits for the first to end.
   EXPECT_THAT(sound.played, testing::ElementsAre("/opt/quendal/hora/hrs14.wav"));
 }
