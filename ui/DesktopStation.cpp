@@ -34,8 +34,7 @@ DesktopStation::~DesktopStation() = default;
 
 void DesktopStation::Start() {
   ticks_.Start();
-  // The station window comes first, so the operator can already set it while a message
-  // of the load sequence is open.
+  // The station comes on screen first: the load sequence is already talking to it.
   hostWindow_.show();
   gate_.Run([this] { controller_.Form_Load(); });
   CentreOnScreen(window_);

@@ -25,14 +25,13 @@ class FrmQuendal final : public QWidget, private StationView {
   FrmQuendal(StationController& controller, EventGate& gate, QWidget* parent = nullptr);
   ~FrmQuendal() override;
 
-  // The whole picture from the controller, for a window made after values were set.
-  void ShowAll();
-
  protected:
   void closeEvent(QCloseEvent* event) override;
 
  private:
   void Build();
+  // The whole picture from the controller, for a window made after values were set.
+  void ShowAll();
   void Wire();
   void SetTabOrder();
   void OnClick(PictureButton& button, void (StationController::*handler)());

@@ -1,6 +1,7 @@
 #include "ui/widgets/LightShape.h"
 
 #include <QPainter>
+#include <algorithm>
 
 namespace quendal {
 
