@@ -13,7 +13,9 @@
 namespace quendal::transmitter_release {
 namespace {
 
-constexpr int kWaitMs = 300;
+// Longer than an ordinary call's deadline: on the way out, a late release is still worth
+// waiting for.
+constexpr int kWaitMs = 1000;
 constexpr char kUnkey[] = "T 0\n";
 
 // Read from a signal handler: plain data guarded by the atomic flag, written before the

@@ -1,4 +1,4 @@
-// Keys a radio through rigctld, says "keyed" on stdout, then either waits for a signal
+// Keys a radio through rigctld, says "keyed PID" on stdout, then either waits for a signal
 // ("wait") or returns from main ("exit"): the tests check the radio is unkeyed after.
 
 #include <unistd.h>
@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
   // Deliberately leaked: the release must not depend on the object being destroyed.
   auto* host = new quendal::RigctldHost({"127.0.0.1", static_cast<std::uint16_t>(std::atoi(argv[1]))});
   if (!host->SetRfTransmit(true)) return 1;
-  std::puts("keyed");
+  std::printf("keyed %d\n", static_cast<int>(::getpid()));
   std::fflush(stdout);
   if (std::string(argv[2]) == "wait") {
     while (true) ::pause();
