@@ -109,7 +109,8 @@ TEST(RigctldHost, NoDaemonFailsAtOnceAndRecoversWhenOneComesUp) {
   RigctldHost host({"127.0.0.1", port});
   const auto started = std::chrono::steady_clock::now();
   EXPECT_EQ(host.RadioReceiving(), std::nullopt);
-  EXPECT_LT(std::chrono::steady_clock::now() - started, 300ms);
+  // A refused connection answers at once; allow a loaded machine some slack.
+  EXPECT_LT(std::chrono::steady_clock::now() - started, RigctldHost::kDefaultDeadline);
   if (!RealRigctld::Available()) GTEST_SKIP() << "rigctld is not installed (libhamlib-utils)";
   RealRigctld daemon(port);
   ASSERT_TRUE(daemon.Start());
