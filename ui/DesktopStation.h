@@ -18,7 +18,8 @@
 namespace quendal {
 
 // The program as it runs on the desktop: the controller on the Qt platform, its window,
-// and the simulated station with its own window. Needs the application object.
+// and the station it drives: the simulated one, with its own window, or a real link.
+// Needs the application object.
 class DesktopStation final : private HostFactory {
  public:
   explicit DesktopStation(const LaunchOptions& options);
@@ -28,12 +29,14 @@ class DesktopStation final : private HostFactory {
   void Start();
 
   FrmQuendal& Window() { return window_; }
-  SimulatedHostWindow& HostWindow() { return hostWindow_; }
+  // Null unless the station is the simulated one.
+  SimulatedHostWindow* HostWindow() { return hostWindow_.get(); }
 
  private:
-  std::shared_ptr<HostObject> Create() override { return host_; }
+  std::shared_ptr<HostObject> Create() override;
   void RunTick();
 
+  HostChoice hostChoice_;
   std::shared_ptr<SimulatedHost> host_ = std::make_shared<SimulatedHost>();
   std::unique_ptr<SoundOutput> sound_;
   EventGate gate_;
@@ -44,7 +47,7 @@ class DesktopStation final : private HostFactory {
   QtDesktop desktop_{&QtDesktop::EndProcess};
   StationController controller_;
   FrmQuendal window_;
-  SimulatedHostWindow hostWindow_;
+  std::unique_ptr<SimulatedHostWindow> hostWindow_;
   TickDriver ticks_;
 };
 

@@ -1,6 +1,7 @@
 #include "ui/LaunchOptions.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace quendal {
@@ -15,6 +16,30 @@ std::optional<QTime> ParseTimeOfDay(const QString& text) {
   return time;
 }
 
+std::optional<HostChoice> ParseHostChoice(const QString& text) {
+  HostChoice choice;
+  if (text == "sim") {
+    choice.kind = HostChoice::Kind::Simulated;
+    return choice;
+  }
+#ifdef _WIN32
+  if (text == "echolink") {
+    choice.kind = HostChoice::Kind::EchoLink;
+    return choice;
+  }
+#else
+  if (text == "rigctld" || text.startsWith("rigctld=")) {
+    const std::optional<RigctldAddress> address =
+        ParseRigctldAddress(text.section(QChar('='), 1).toStdString());
+    if (!address) return std::nullopt;
+    choice.kind = HostChoice::Kind::Rigctld;
+    choice.rigctld = *address;
+    return choice;
+  }
+#endif
+  return std::nullopt;
+}
+
 LaunchRequest ParseLaunch(const QStringList& arguments) {
   QCommandLineParser parser;
   parser.setApplicationDescription(
@@ -26,27 +51,43 @@ LaunchRequest ParseLaunch(const QStringList& arguments) {
       "Começa o relógio do programa na hora dada (HH:MM ou HH:MM:SS); depois ele "
       "anda em tempo real.",
       "HH:MM[:SS]");
+#ifdef _WIN32
+  const char* hostHelp = "A estação: echolink (o programa EchoLink, padrão) ou sim (estação simulada).";
+#else
+  const char* hostHelp =
+      "A estação: sim (estação simulada, padrão) ou rigctld[=HOST:PORTA] (rádio pelo "
+      "rigctld do hamlib, padrão 127.0.0.1:4532).";
+#endif
+  const QCommandLineOption host("host", hostHelp, "ESTAÇÃO");
   QCommandLineOption screenshot("screenshot", "Grava imagens das janelas na pasta e sai.", "PASTA");
   screenshot.setFlags(QCommandLineOption::HiddenFromHelp);
   parser.addOption(help);
   parser.addOption(clock);
+  parser.addOption(host);
   parser.addOption(screenshot);
+
+  // The parser names the program from the application object, which does not exist yet
+  // when the options are read.
+  const QString programName = QFileInfo(arguments.value(0)).fileName();
+  const auto helpText = [&] {
+    return parser.helpText().replace("<executable_name>", programName);
+  };
 
   LaunchRequest request;
   if (!parser.parse(arguments)) {
     request.exitCode = 2;
-    request.message = parser.errorText() + "\n" + parser.helpText();
+    request.message = parser.errorText() + "\n" + helpText();
     return request;
   }
   if (parser.isSet(help)) {
     request.exitCode = 0;
-    request.message = parser.helpText();
+    request.message = helpText();
     return request;
   }
   if (!parser.positionalArguments().isEmpty()) {
     request.exitCode = 2;
     request.message =
-        "Argumento inesperado: " + parser.positionalArguments().first() + "\n" + parser.helpText();
+        "Argumento inesperado: " + parser.positionalArguments().first() + "\n" + helpText();
     return request;
   }
   if (parser.isSet(clock)) {
@@ -57,6 +98,16 @@ LaunchRequest ParseLaunch(const QStringList& arguments) {
           "Hora inválida para --clock: " + parser.value(clock) + " (use HH:MM ou HH:MM:SS)\n";
       return request;
     }
+  }
+  if (parser.isSet(host)) {
+    const std::optional<HostChoice> choice = ParseHostChoice(parser.value(host));
+    if (!choice) {
+      request.exitCode = 2;
+      request.message = "Estação inválida para --host: " + parser.value(host) + "\n" +
+                        helpText();
+      return request;
+    }
+    request.options.host = *choice;
   }
   request.options.screenshotFolder = parser.value(screenshot);
   return request;

@@ -44,7 +44,9 @@ int WriteScreenshots(DesktopStation& station, const QString& folder) {
   }
   LetRun(1300);
   bool saved = Save(station.Window(), target, "main-window.png");
-  saved = Save(station.HostWindow(), target, "simulated-host.png") && saved;
+  if (station.HostWindow() != nullptr) {
+    saved = Save(*station.HostWindow(), target, "simulated-host.png") && saved;
+  }
   saved = SaveDialog<FrmSobre>(station.Window(), target, "about.png") && saved;
   saved = SaveDialog<Ajuda>(station.Window(), target, "help.png") && saved;
   return saved ? 0 : 1;

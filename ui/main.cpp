@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QStringList>
 #include <QStyleFactory>
 #include <QTranslator>
 #include <cstdio>
@@ -14,15 +15,19 @@
 #include "ui/art/Artwork.h"
 
 int main(int argc, char** argv) {
+  // Read before the application object exists, so --help and a wrong option answer on a
+  // machine with no display at all.
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  const quendal::LaunchRequest request = quendal::ParseLaunch(arguments);
+  if (request.exitCode) {
+    std::fputs(request.message.toLocal8Bit().constData(), *request.exitCode == 0 ? stdout : stderr);
+    return *request.exitCode;
+  }
+
   QApplication app(argc, argv);
   QApplication::setApplicationName("Quendal");
   QApplication::setApplicationVersion(QUENDAL_VERSION);
-
-  const quendal::LaunchRequest request = quendal::ParseLaunch(QApplication::arguments());
-  if (request.exitCode) {
-    std::fputs(qPrintable(request.message), *request.exitCode == 0 ? stdout : stderr);
-    return *request.exitCode;
-  }
 
   // The toolkit's own words (the Yes and No of a message box) in the desktop's language,
   // where its translations are installed.

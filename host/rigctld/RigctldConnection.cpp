@@ -1,7 +1,6 @@
 #include "host/rigctld/RigctldConnection.h"
 
 #include <cerrno>
-#include <charconv>
 #include <cstring>
 
 #include <fcntl.h>
@@ -31,24 +30,6 @@ bool WaitFor(int socket, short events, Clock::time_point deadline) {
 }
 
 }  // namespace
-
-std::optional<RigctldAddress> ParseRigctldAddress(std::string_view text) {
-  RigctldAddress address;
-  const std::size_t colon = text.rfind(':');
-  if (colon == std::string_view::npos) {
-    if (!text.empty()) address.host = std::string(text);
-    return address;
-  }
-  if (colon > 0) address.host = std::string(text.substr(0, colon));
-  const std::string_view port = text.substr(colon + 1);
-  unsigned value = 0;
-  const auto [end, error] = std::from_chars(port.data(), port.data() + port.size(), value);
-  if (error != std::errc{} || end != port.data() + port.size() || value == 0 || value > 65535) {
-    return std::nullopt;
-  }
-  address.port = static_cast<std::uint16_t>(value);
-  return address;
-}
 
 RigctldConnection::RigctldConnection(RigctldAddress address, std::chrono::milliseconds deadline)
     : address_(std::move(address)), deadline_(deadline) {}

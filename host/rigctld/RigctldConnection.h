@@ -8,16 +8,9 @@
 
 #include <sys/socket.h>
 
+#include "host/rigctld/RigctldAddress.h"
+
 namespace quendal {
-
-// Where rigctld listens.
-struct RigctldAddress {
-  std::string host = "127.0.0.1";
-  std::uint16_t port = 4532;
-};
-
-// Parses "HOST:PORT", "HOST" or ":PORT"; nullopt when the port is no number from 1 to 65535.
-std::optional<RigctldAddress> ParseRigctldAddress(std::string_view text);
 
 // One TCP connection to rigctld, made on demand. Every exchange has a deadline, so a
 // daemon that hangs or has gone never freezes the caller; any failure drops the

@@ -32,6 +32,22 @@ TEST(LaunchOptionsTest, badTimesAndUnknownArgumentsStopWithAMessage) {
   EXPECT_EQ(Parse({"extra"}).exitCode, 2);
 }
 
+TEST(LaunchOptionsTest, hostChoosesTheStation) {
+  using Kind = HostChoice::Kind;
+  EXPECT_EQ(Parse({}).options.host.kind, Kind::Simulated);
+  EXPECT_EQ(Parse({"--host", "sim"}).options.host.kind, Kind::Simulated);
+  const HostChoice rig = Parse({"--host", "rigctld"}).options.host;
+  EXPECT_EQ(rig.kind, Kind::Rigctld);
+  EXPECT_EQ(rig.rigctld.host, "127.0.0.1");
+  EXPECT_EQ(rig.rigctld.port, 4532);
+  const HostChoice remote = Parse({"--host=rigctld=shack.lan:4600"}).options.host;
+  EXPECT_EQ(remote.rigctld.host, "shack.lan");
+  EXPECT_EQ(remote.rigctld.port, 4600);
+  for (const char* bad : {"rigctld=host:0", "rigctld=:x", "echolink", "rig"}) {
+    EXPECT_EQ(Parse({"--host", bad}).exitCode, 2) << bad;
+  }
+}
+
 TEST(LaunchOptionsTest, helpListsThePublicOptionsOnly) {
   const LaunchRequest request = Parse({"--help"});
   EXPECT_EQ(request.exitCode, 0);
