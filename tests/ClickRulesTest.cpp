@@ -57,18 +57,6 @@ TEST(ClickRules, TickingABoxClearsTheOtherBoxesOfItsGroupOnly) {
   }
 }
 
-TEST(ClickRules, TickingCheck2ClearsCheck1WithoutRunningATick) {
-  FakeOptionControls controls(/*runClickRules=*/true);
-  controls.Arrange({{Box::Check1, kSet}});
-
-  controls.SetValue(Box::Check2, kSet);
-
-  EXPECT_EQ(controls.Value(Box::Check1), kCleared);
-  EXPECT_EQ(controls.Value(Box::Check2), kSet);
-  EXPECT_EQ(controls.Value(Box::Check3), kCleared);
-  EXPECT_EQ(controls.ticks, 0);
-}
-
 TEST(ClickRules, TickingCheck1RunsExactlyOneTickThenRepaints) {
   FakeOptionControls controls(/*runClickRules=*/true);
   controls.Arrange({{Box::Check2, kSet}});

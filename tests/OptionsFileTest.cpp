@@ -31,19 +31,6 @@ TEST(FormatOptionsFile, WritesBoxesInFileOrderThenTheManualText) {
             " 1 \r\n 0 \r\n 0 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n25\r\n");
 }
 
-TEST(FormatOptionsFile, PlacesEachBoxOnItsOwnLine) {
-  const std::pair<Box, std::size_t> expectedLine[] = {
-      {Box::Check1, 0}, {Box::Check2, 1}, {Box::Check3, 2}, {Box::Check4, 3},
-      {Box::Check7, 4}, {Box::Check5, 5}, {Box::Check6, 6},
-  };
-  for (const auto& [box, line] : expectedLine) {
-    std::string expected;
-    for (std::size_t i = 0; i < 7; ++i) expected += i == line ? " 1 \r\n" : " 0 \r\n";
-    expected += "t\r\n";
-    EXPECT_EQ(FormatOptionsFile(Options({box}, "t")), expected) << BoxName(box);
-  }
-}
-
 TEST(FormatOptionsFile, WritesGreyedBoxesAsClearedAndEmptyTextAsEmptyLine) {
   OptionSet options;
   for (Box box : kAllBoxes) options.SetValue(box, kGreyed);
@@ -179,40 +166,6 @@ TEST_F(ApplyOptionLinesTest, StopAtBadLineReportsTheFirstMissingLine) {
   SetUp();
   EXPECT_EQ(ApplyOptionLines({}, controls_, ApplyMode::StopAtBadLine).badLine, 1);
   EXPECT_TRUE(controls_.log.empty());
-}
-
-TEST_F(ApplyOptionLinesTest, WritesEachBoxOnceInFileOrderBeforeTheText) {
-  ApplyOptionLines({"1", "0", "0", "1", "0", "1", "0", "25"}, controls_, ApplyMode::StopAtBadLine);
-  EXPECT_EQ(controls_.log,
-            (Lines{"set Check1=1", "set Check2=0", "set Check3=0", "set Check4=1", "set Check7=0",
-                   "set Check5=1", "set Check6=0", "manual text '25'"}));
-}
-
-TEST(OptionsFileRoundTrip, FormattedFileReadsBackToTheSameValues) {
-  const OptionSet saved[] = {
-      Options({Box::Check1, Box::Check4, Box::Check5}, "25"),
-      Options({Box::Check3, Box::Check7, Box::Check6}, ""),
-      Options({}, " "),
-      Options({Box::Check1, Box::Check2, Box::Check3, Box::Check4, Box::Check5, Box::Check6,
-               Box::Check7},
-              "7,5"),
-  };
-  for (const OptionSet& options : saved) {
-    for (ApplyMode mode : {ApplyMode::SkipBadLines, ApplyMode::StopAtBadLine}) {
-      FakeOptionControls controls;
-      for (Box box : kAllBoxes) controls.options.SetValue(box, kGreyed);
-      controls.options.SetText1("before");
-
-      const ApplyOutcome outcome =
-          ApplyOptionLines(SplitLines(FormatOptionsFile(options)), controls, mode);
-
-      EXPECT_EQ(outcome.badLine, std::nullopt) << "text '" << options.Text1() << "'";
-      for (Box box : kAllBoxes) {
-        EXPECT_EQ(controls.Value(box), options.Value(box)) << BoxName(box);
-      }
-      EXPECT_EQ(controls.options.Text1(), options.Text1());
-    }
-  }
 }
 
 }  // namespace

@@ -127,11 +127,6 @@ TEST(ScanTemperatureFile, KeepsEveryLineAndKeysOnlyMatchingOnes) {
   EXPECT_EQ(lines[3].key, std::nullopt);
 }
 
-TEST(ScanTemperatureFile, PreviousKeyDoesNotCarryOverFromAnotherFile) {
-  ASSERT_EQ(TemperatureKeys("Temperature: 30"), std::vector<std::string>{"30"});
-  EXPECT_EQ(TemperatureKeys("Temperature: xx"), std::vector<std::string>{"00"});
-}
-
 TEST(IsAcceptedTemperature, AcceptsZeroToFortyInclusive) {
   for (const char* text : {"0", "40", "+7", " 25 ", "7,5", "39.9", "40.0"}) {
     EXPECT_TRUE(IsAcceptedTemperature(text)) << "text '" << text << "'";
