@@ -4,6 +4,7 @@
 # above it with a CMakeCache.txt), or $WINEPREFIX when set. Wine's own chatter is off.
 #   cmake/wine-run.sh PROGRAM.exe [ARGUMENT...]
 #   cmake/wine-run.sh --boot BUILD_FOLDER        only makes the prefix
+#   cmake/wine-run.sh --stop BUILD_FOLDER        ends the prefix's wine session
 set -eu
 
 wine=$(command -v /usr/lib/wine/wine64 wine64 wine 2>/dev/null | head -n 1) || true
@@ -12,7 +13,7 @@ if [ -z "$wine" ]; then
   exit 127
 fi
 
-if [ "${1:-}" = "--boot" ]; then
+if [ "${1:-}" = "--boot" ] || [ "${1:-}" = "--stop" ]; then
   build=$2
 else
   build=$(dirname "$1")
@@ -29,6 +30,13 @@ fi
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 
+wineserver=$(dirname "$wine")/wineserver64
+[ -x "$wineserver" ] || wineserver=$(command -v wineserver) || true
+if [ "$1" = "--stop" ]; then
+  if [ -n "$wineserver" ] && [ -d "$WINEPREFIX" ]; then "$wineserver" -k 2>/dev/null || true; fi
+  exit 0
+fi
+
 # Programs started at once (CTest in parallel) make the prefix once, one after another.
 booted="$WINEPREFIX/.quendal-booted"
 if [ ! -f "$booted" ]; then
@@ -44,8 +52,6 @@ fi
 # peer"); this one waits 30 s. The session's own processes (services, rpcss) are started
 # here with no output, since they outlive the program and CTest would wait for the end
 # of any output pipe they inherited.
-wineserver=$(dirname "$wine")/wineserver64
-[ -x "$wineserver" ] || wineserver=$(command -v wineserver) || true
 if [ -n "$wineserver" ]; then
   flock -o "$WINEPREFIX.lock" sh -c \
     '"$1" -p30 && "$2" wineboot || true' sh "$wineserver" "$wine" </dev/null >/dev/null 2>&1

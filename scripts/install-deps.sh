@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only those missing. Usage:
 #   scripts/install-deps.sh            packages to build and test everything
+#   scripts/install-deps.sh --windows  the Windows cross build and wine to run its tests
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,13 @@ packages=(
   qt6-base-dev fonts-liberation xvfb xauth qt6-translations-l10n
   espeak-ng sox qt6-multimedia-dev pulseaudio pulseaudio-utils
 )
+if [ "${1:-}" = "--windows" ]; then
+  packages=(
+    cmake ninja-build googletest
+    g++-mingw-w64-x86-64-posix mingw-w64-tools
+    wine wine64
+  )
+fi
 
 missing=()
 for package in "${packages[@]}"; do
