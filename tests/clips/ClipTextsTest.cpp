@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
+#include <functional>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -12,96 +13,46 @@
 namespace quendal::clips {
 namespace {
 
-enum class Kind { kHour, kMinute, kTemperature };
-
-struct Said {
-  Kind kind;
-  int number;
-  const char* words;
-};
-
-std::string Speak(Kind kind, int number) {
-  switch (kind) {
-    case Kind::kHour: return HourText(number);
-    case Kind::kMinute: return MinuteText(number);
-    case Kind::kTemperature: return TemperatureText(number);
-  }
-  return {};
+// The words for each number, joined with " / ".
+std::string Say(const std::function<std::string(int)>& speak, std::vector<int> numbers) {
+  std::string said;
+  for (int number : numbers) said += (said.empty() ? "" : " / ") + speak(number);
+  return said;
 }
 
-void PrintTo(const Said& said, std::ostream* out) { *out << said.number << " \"" << said.words << '"'; }
-
-class ClipWords : public testing::TestWithParam<Said> {};
-
-TEST_P(ClipWords, sayTheNumberInBrazilianPortuguese) {
-  EXPECT_EQ(Speak(GetParam().kind, GetParam().number), GetParam().words);
+TEST(ClipTexts, sayTheNumbersInBrazilianPortuguese) {
+  // Hours are feminine ("uma", "duas", also inside "vinte e uma") and singular up to one.
+  EXPECT_EQ(Say(HourText, {0, 1, 2, 3, 12, 14, 16, 19, 20, 21, 22, 23}),
+            "zero hora / uma hora / duas horas / três horas / doze horas / quatorze horas / "
+            "dezesseis horas / dezenove horas / vinte horas / vinte e uma horas / "
+            "vinte e duas horas / vinte e três horas");
+  // Minutes follow the hour, so they are joined with "e"; masculine, singular only at one.
+  EXPECT_EQ(Say(MinuteText, {0, 1, 2, 10, 17, 21, 30, 42, 50, 59}),
+            "zero minuto / e um minuto / e dois minutos / e dez minutos / e dezessete minutos / "
+            "e vinte e um minutos / e trinta minutos / e quarenta e dois minutos / "
+            "e cinquenta minutos / e cinquenta e nove minutos");
+  EXPECT_EQ(Say(TemperatureText, {0, 1, 2, 18, 21, 32, 40}),
+            "zero grau / um grau / dois graus / dezoito graus / vinte e um graus / "
+            "trinta e dois graus / quarenta graus");
 }
 
-// Hours are feminine ("uma", "duas", also inside "vinte e uma") and singular up to one.
-INSTANTIATE_TEST_SUITE_P(Hours, ClipWords, testing::Values(
-    Said{Kind::kHour, 0, "zero hora"},
-    Said{Kind::kHour, 1, "uma hora"},
-    Said{Kind::kHour, 2, "duas horas"},
-    Said{Kind::kHour, 3, "três horas"},
-    Said{Kind::kHour, 12, "doze horas"},
-    Said{Kind::kHour, 14, "quatorze horas"},
-    Said{Kind::kHour, 16, "dezesseis horas"},
-    Said{Kind::kHour, 19, "dezenove horas"},
-    Said{Kind::kHour, 20, "vinte horas"},
-    Said{Kind::kHour, 21, "vinte e uma horas"},
-    Said{Kind::kHour, 22, "vinte e duas horas"},
-    Said{Kind::kHour, 23, "vinte e três horas"}));
-
-// Minutes follow the hour, so they are joined with "e"; masculine, singular only at one.
-INSTANTIATE_TEST_SUITE_P(Minutes, ClipWords, testing::Values(
-    Said{Kind::kMinute, 0, "zero minuto"},
-    Said{Kind::kMinute, 1, "e um minuto"},
-    Said{Kind::kMinute, 2, "e dois minutos"},
-    Said{Kind::kMinute, 10, "e dez minutos"},
-    Said{Kind::kMinute, 17, "e dezessete minutos"},
-    Said{Kind::kMinute, 21, "e vinte e um minutos"},
-    Said{Kind::kMinute, 30, "e trinta minutos"},
-    Said{Kind::kMinute, 42, "e quarenta e dois minutos"},
-    Said{Kind::kMinute, 50, "e cinquenta minutos"},
-    Said{Kind::kMinute, 59, "e cinquenta e nove minutos"}));
-
-INSTANTIATE_TEST_SUITE_P(Temperatures, ClipWords, testing::Values(
-    Said{Kind::kTemperature, 0, "zero grau"},
-    Said{Kind::kTemperature, 1, "um grau"},
-    Said{Kind::kTemperature, 2, "dois graus"},
-    Said{Kind::kTemperature, 18, "dezoito graus"},
-    Said{Kind::kTemperature, 21, "vinte e um graus"},
-    Said{Kind::kTemperature, 32, "trinta e dois graus"},
-    Said{Kind::kTemperature, 40, "quarenta graus"}));
-
-TEST(ClipTexts, nameExactlyTheClipsTheProgramAsksFor) {
+TEST(ClipTexts, giveEveryClipTheProgramAsksForItsOwnWords) {
   std::vector<std::string> names;
-  for (const auto& clip : ClipTexts()) names.push_back(clip.name);
-  EXPECT_EQ(names, LibraryClipNames());
-}
-
-TEST(ClipTexts, giveEveryClipItsOwnWords) {
+  std::map<std::string, std::string> said;
   std::set<std::string> distinct;
   for (const auto& clip : ClipTexts()) {
+    names.push_back(clip.name);
+    said[clip.name] = clip.text;
+    distinct.insert(clip.text);
     EXPECT_FALSE(clip.text.empty()) << clip.name;
     EXPECT_EQ(clip.text.find_first_of("\t\n"), std::string::npos) << clip.name;
-    distinct.insert(clip.text);
   }
-  EXPECT_EQ(distinct.size(), ClipTexts().size());
-}
-
-TEST(ClipTexts, pairTheWordsWithTheRightFile) {
-  const auto texts = ClipTexts();
-  auto said = [&](const std::string& name) {
-    for (const auto& clip : texts) {
-      if (clip.name == name) return clip.text;
-    }
-    return std::string("(missing)");
-  };
-  EXPECT_EQ(said("hora/hrs09.wav"), "nove horas");
-  EXPECT_EQ(said("hora/min05.wav"), "e cinco minutos");
-  EXPECT_EQ(said("temperatura/tmp007.wav"), "sete graus");
-  EXPECT_EQ(said("temperatura/tmp025.wav"), "vinte e cinco graus");
+  EXPECT_EQ(names, LibraryClipNames());
+  EXPECT_EQ(distinct.size(), names.size());
+  EXPECT_EQ(said["hora/hrs09.wav"], "nove horas");
+  EXPECT_EQ(said["hora/min05.wav"], "e cinco minutos");
+  EXPECT_EQ(said["temperatura/tmp007.wav"], "sete graus");
+  EXPECT_EQ(said["temperatura/tmp025.wav"], "vinte e cinco graus");
 }
 
 }  // namespace

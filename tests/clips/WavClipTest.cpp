@@ -3,107 +3,97 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <ostream>
 #include <string>
 
 namespace quendal {
 namespace {
 
-std::string Le32(std::uint32_t v) {
-  return {char(v & 0xff), char((v >> 8) & 0xff), char((v >> 16) & 0xff), char(v >> 24)};
+std::string Le(std::uint32_t value, int bytes) {
+  std::string out;
+  for (int i = 0; i < bytes; ++i) out += static_cast<char>(value >> (8 * i));
+  return out;
 }
-std::string Le16(std::uint16_t v) { return {char(v & 0xff), char(v >> 8)}; }
 
+// An odd-sized chunk is padded to an even size.
 std::string Chunk(const std::string& id, const std::string& body) {
-  std::string chunk = id + Le32(std::uint32_t(body.size())) + body;
-  if (body.size() % 2) chunk += '\0';
-  return chunk;
+  return id + Le(std::uint32_t(body.size()), 4) + body + std::string(body.size() % 2, '\0');
 }
 
-std::string Fmt(std::uint16_t format, std::uint16_t channels, std::uint32_t rate, std::uint16_t bits) {
-  const std::uint16_t align = std::uint16_t(channels * bits / 8);
-  return Chunk("fmt ", Le16(format) + Le16(channels) + Le32(rate) + Le32(rate * align) +
-                           Le16(align) + Le16(bits));
+std::string Fmt(int format, int channels, std::uint32_t rate, int bits) {
+  const int align = channels * bits / 8;
+  return Chunk("fmt ", Le(format, 2) + Le(channels, 2) + Le(rate, 4) + Le(rate * align, 4) +
+                           Le(align, 2) + Le(bits, 2));
 }
 
-std::string Extensible(std::uint16_t subFormat, std::uint16_t bits) {
-  const std::uint16_t align = std::uint16_t(bits / 8);
-  return Chunk("fmt ", Le16(0xfffe) + Le16(1) + Le32(8000) + Le32(8000u * align) + Le16(align) +
-                           Le16(bits) + Le16(22) + Le16(bits) + Le32(4) + Le16(subFormat) +
-                           std::string(14, '\x01'));
+std::string Extensible(int subFormat, int bits) {
+  return Chunk("fmt ", Le(0xfffe, 2) + Le(1, 2) + Le(8000, 4) + Le(8000 * bits / 8, 4) +
+                           Le(bits / 8, 2) + Le(bits, 2) + Le(22, 2) + Le(bits, 2) + Le(4, 4) +
+                           Le(subFormat, 2) + std::string(14, '\x01'));
 }
 
-std::string Riff(const std::string& chunks) { return "RIFF" + Le32(std::uint32_t(4 + chunks.size())) + "WAVE" + chunks; }
-
-struct Readable {
-  const char* name;
-  std::string file;
-  WavClip::Sample sample;
-  int channels;
-  int rate;
-  std::string pcm;
-};
-
-void PrintTo(const Readable& file, std::ostream* out) { *out << file.name; }
-
-class ReadsWav : public testing::TestWithParam<Readable> {};
-
-TEST_P(ReadsWav, handsOverTheFramesInTheirFormat) {
-  const WavClip clip = ParseWav(GetParam().file);
-  ASSERT_EQ(clip.error, "");
-  EXPECT_EQ(clip.sample, GetParam().sample);
-  EXPECT_EQ(clip.channels, GetParam().channels);
-  EXPECT_EQ(clip.sampleRate, GetParam().rate);
-  EXPECT_EQ(clip.pcm, GetParam().pcm);
+std::string Riff(const std::string& chunks) {
+  return "RIFF" + Le(std::uint32_t(4 + chunks.size()), 4) + "WAVE" + chunks;
 }
 
 const std::string kFour = "\x10\x20\x30\x40";
 
-INSTANTIATE_TEST_SUITE_P(Files, ReadsWav, testing::Values(
-    Readable{"pcm16", Riff(Fmt(1, 1, 22050, 16) + Chunk("data", kFour)),
-             WavClip::Sample::kInt16, 1, 22050, kFour},
-    Readable{"pcm8Stereo", Riff(Fmt(1, 2, 11025, 8) + Chunk("data", kFour)),
-             WavClip::Sample::kUInt8, 2, 11025, kFour},
-    Readable{"float", Riff(Fmt(3, 1, 48000, 32) + Chunk("data", kFour)),
-             WavClip::Sample::kFloat32, 1, 48000, kFour},
-    Readable{"extensiblePcm", Riff(Extensible(1, 16) + Chunk("data", kFour)),
-             WavClip::Sample::kInt16, 1, 8000, kFour},
-    // 24-bit samples go to the top three bytes of 32-bit ones.
-    Readable{"pcm24", Riff(Fmt(1, 1, 8000, 24) + Chunk("data", "\x01\x02\x03\x04\x05\x06")),
-             WavClip::Sample::kInt32, 1, 8000, std::string("\0\x01\x02\x03\0\x04\x05\x06", 8)},
-    // An odd-sized chunk is padded; the data after it must not shift by a byte.
-    Readable{"oddChunkBeforeData", Riff(Fmt(1, 1, 8000, 16) + Chunk("LIST", "abc") + Chunk("data", kFour)),
-             WavClip::Sample::kInt16, 1, 8000, kFour},
-    // Written by a program that streamed it: sizes unknown, so the rest of the file.
-    Readable{"streamedSizes", "RIFF" + Le32(0xffffffff) + "WAVE" + Fmt(1, 1, 8000, 16) + "data" +
-                                  Le32(0xffffffff) + kFour,
-             WavClip::Sample::kInt16, 1, 8000, kFour},
-    Readable{"partialLastFrame", Riff(Fmt(1, 2, 8000, 16) + Chunk("data", kFour + "\x50\x60")),
-             WavClip::Sample::kInt16, 2, 8000, kFour}),
-    [](const auto& param) { return std::string(param.param.name); });
+TEST(WavClip, handsOverTheFramesInTheirFormat) {
+  using Sample = WavClip::Sample;
+  struct Readable {
+    const char* name;
+    std::string file;
+    Sample sample;
+    int channels, rate;
+    std::string pcm;
+  };
+  const Readable files[] = {
+      {"pcm16", Riff(Fmt(1, 1, 22050, 16) + Chunk("data", kFour)), Sample::kInt16, 1, 22050, kFour},
+      {"pcm8Stereo", Riff(Fmt(1, 2, 11025, 8) + Chunk("data", kFour)), Sample::kUInt8, 2, 11025,
+       kFour},
+      {"float", Riff(Fmt(3, 1, 48000, 32) + Chunk("data", kFour)), Sample::kFloat32, 1, 48000,
+       kFour},
+      {"extensiblePcm", Riff(Extensible(1, 16) + Chunk("data", kFour)), Sample::kInt16, 1, 8000,
+       kFour},
+      // 24-bit samples go to the top three bytes of 32-bit ones.
+      {"pcm24", Riff(Fmt(1, 1, 8000, 24) + Chunk("data", "\x01\x02\x03\x04\x05\x06")),
+       Sample::kInt32, 1, 8000, std::string("\0\x01\x02\x03\0\x04\x05\x06", 8)},
+      // The data after a padded chunk must not shift by a byte.
+      {"oddChunkBeforeData",
+       Riff(Fmt(1, 1, 8000, 16) + Chunk("LIST", "abc") + Chunk("data", kFour)), Sample::kInt16, 1,
+       8000, kFour},
+      // Written by a program that streamed it: sizes unknown, so the rest of the file.
+      {"streamedSizes",
+       "RIFF" + Le(0xffffffff, 4) + "WAVE" + Fmt(1, 1, 8000, 16) + "data" + Le(0xffffffff, 4) +
+           kFour,
+       Sample::kInt16, 1, 8000, kFour},
+      {"partialLastFrame", Riff(Fmt(1, 2, 8000, 16) + Chunk("data", kFour + "\x50\x60")),
+       Sample::kInt16, 2, 8000, kFour},
+  };
+  for (const Readable& file : files) {
+    SCOPED_TRACE(file.name);
+    const WavClip clip = ParseWav(file.file);
+    ASSERT_EQ(clip.error, "");
+    EXPECT_EQ(clip.sample, file.sample);
+    EXPECT_EQ(clip.channels, file.channels);
+    EXPECT_EQ(clip.sampleRate, file.rate);
+    EXPECT_EQ(clip.pcm, file.pcm);
+  }
+}
 
-struct Unreadable {
-  const char* name;
-  std::string file;
-};
-
-void PrintTo(const Unreadable& file, std::ostream* out) { *out << file.name; }
-
-class RefusesWav : public testing::TestWithParam<Unreadable> {};
-
-TEST_P(RefusesWav, withAReason) { EXPECT_NE(ParseWav(GetParam().file).error, ""); }
-
-INSTANTIATE_TEST_SUITE_P(Files, RefusesWav, testing::Values(
-    Unreadable{"empty", ""},
-    Unreadable{"text", "not a sound at all"},
-    Unreadable{"adpcm", Riff(Fmt(2, 1, 8000, 4) + Chunk("data", kFour))},
-    Unreadable{"extensibleAdpcm", Riff(Extensible(2, 16) + Chunk("data", kFour))},
-    Unreadable{"noData", Riff(Fmt(1, 1, 8000, 16))},
-    Unreadable{"dataBeforeFormat", Riff(Chunk("data", kFour) + Fmt(1, 1, 8000, 16))},
-    Unreadable{"shortFormat", Riff(Chunk("fmt ", "\x01\x00") + Chunk("data", kFour))},
-    Unreadable{"noChannels", Riff(Fmt(1, 0, 8000, 16) + Chunk("data", kFour))},
-    Unreadable{"noSamples", Riff(Fmt(1, 1, 8000, 16) + Chunk("data", ""))}),
-    [](const auto& param) { return std::string(param.param.name); });
+TEST(WavClip, refusesWhatItCannotPlayWithAReason) {
+  const std::pair<const char*, std::string> files[] = {
+      {"empty", ""},
+      {"text", "not a sound at all"},
+      {"adpcm", Riff(Fmt(2, 1, 8000, 4) + Chunk("data", kFour))},
+      {"extensibleAdpcm", Riff(Extensible(2, 16) + Chunk("data", kFour))},
+      {"noData", Riff(Fmt(1, 1, 8000, 16))},
+      {"dataBeforeFormat", Riff(Chunk("data", kFour) + Fmt(1, 1, 8000, 16))},
+      {"shortFormat", Riff(Chunk("fmt ", "\x01\x00") + Chunk("data", kFour))},
+      {"noChannels", Riff(Fmt(1, 0, 8000, 16) + Chunk("data", kFour))},
+      {"noSamples", Riff(Fmt(1, 1, 8000, 16) + Chunk("data", ""))},
+  };
+  for (const auto& [name, file] : files) EXPECT_NE(ParseWav(file).error, "") << name;
+}
 
 }  // namespace
 }  // namespace quendal
