@@ -1,4 +1,4 @@
-#!/bin/sh
+#!/usr/bin/env bash
 # Runs a Windows program under wine64 in a wine prefix of the build's own, made on first
 # use: the build folder's wine-prefix, found from the program's path (the nearest folder
 # above it with a CMakeCache.txt), or $WINEPREFIX when set. Wine's own chatter is off.
@@ -57,4 +57,18 @@ if [ -n "$wineserver" ]; then
     '"$1" -p30 && "$2" wineboot || true' sh "$wineserver" "$wine" </dev/null >/dev/null 2>&1
 fi
 
-exec "$wine" "$@"
+# Wine 8 on glibc 2.36 now and then aborts in ld.so while a process exits, after the
+# program has finished its work ("Inconsistency detected by ld.so: dl-fini.c"), and a
+# program that meets a server shutting down fails at its start. Neither is the
+# program's doing: such a run is made once more.
+errors=$(mktemp)
+trap 'rm -f "$errors"' EXIT
+for attempt in 1 2; do
+  status=0
+  "$wine" "$@" 2>"$errors" || status=$?
+  cat "$errors" >&2
+  [ "$status" -eq 0 ] && exit 0
+  grep -q -e 'Inconsistency detected by ld.so' -e 'wine client error' "$errors" || exit "$status"
+  [ "$attempt" -eq 1 ] && echo "wine-run.sh: wine failed outside the program; running it again" >&2
+done
+exit "$status"
