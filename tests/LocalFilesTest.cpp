@@ -12,6 +12,7 @@
 
 #ifdef _WIN32
 #include <process.h>
+#include <windows.h>
 #define getpid _getpid
 #else
 #include <unistd.h>
@@ -67,6 +68,13 @@ TEST_F(LocalFilesTest, ExisteArquivoIsTrueOnlyForVisiblePlainFiles) {
   Write(folder_ / "clip.wav", "RIFF");
   Write(folder_ / ".hidden.wav", "RIFF");
   fs::create_directory(folder_ / "sounds");
+#ifdef _WIN32
+  // Hidden and system are attributes here, not a leading dot.
+  Write(folder_ / "system.wav", "RIFF");
+  ASSERT_TRUE(SetFileAttributesW((folder_ / ".hidden.wav").c_str(), FILE_ATTRIBUTE_HIDDEN));
+  ASSERT_TRUE(SetFileAttributesW((folder_ / "system.wav").c_str(), FILE_ATTRIBUTE_SYSTEM));
+  EXPECT_FALSE(LocalFiles(folder_).ExisteArquivo("system.wav"));
+#endif
   LocalFiles files(folder_);
 
   EXPECT_TRUE(files.ExisteArquivo("clip.wav"));
@@ -75,6 +83,23 @@ TEST_F(LocalFilesTest, ExisteArquivoIsTrueOnlyForVisiblePlainFiles) {
   EXPECT_FALSE(files.ExisteArquivo(".hidden.wav"));
   EXPECT_FALSE(files.ExisteArquivo("missing.wav"));
   EXPECT_FALSE(files.ExisteArquivo(""));
+}
+
+// Names are UTF-8 whatever the system's code page: a folder named in letters outside the
+// Windows ANSI code page must still be found, read and written.
+TEST_F(LocalFilesTest, NamesAreUtf8InAnyFolder) {
+  const std::string name = "Esta\xC3\xA7\xC3\xA3o \xCE\xA9 \xE6\x97\xB6";
+  const fs::path folder = folder_ / fs::u8path(name);
+  ASSERT_TRUE(fs::create_directory(folder));
+  const std::u8string utf8 = folder.u8string();
+  const std::string absolute(reinterpret_cast<const char*>(utf8.data()), utf8.size());
+  LocalFiles files(folder_);
+
+  ASSERT_TRUE(files.ReplaceAll(name + "/quendal.txt", "1\r\n"));
+  EXPECT_TRUE(files.ExisteArquivo(name + "/quendal.txt"));
+  EXPECT_TRUE(files.ExisteArquivo(absolute + "/quendal.txt"));
+  EXPECT_EQ(files.ReadAll(absolute + "/quendal.txt"), "1\r\n");
+  EXPECT_EQ(Read(folder / "quendal.txt"), "1\r\n");
 }
 
 TEST_F(LocalFilesTest, RelativeNamesResolveAgainstTheGivenFolderNotTheProcessFolder) {

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #ifdef _WIN32
+#include <io.h>
 #include <windows.h>
 #else
 #include <unistd.h>
@@ -29,11 +30,18 @@ bool IsHidden(const fs::path& path) {
 // Writes and flushes to stable storage, so a rename afterwards never exposes a file
 // whose blocks are still missing after a power cut.
 bool WriteDurably(const fs::path& path, std::string_view bytes) {
-  std::FILE* file = std::fopen(path.string().c_str(), "wb");
+#ifdef _WIN32
+  // The wide name: the narrow one is in the ANSI code page, which cannot spell every folder.
+  std::FILE* file = ::_wfopen(path.c_str(), L"wb");
+#else
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+#endif
   if (file == nullptr) return false;
   bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
   ok = std::fflush(file) == 0 && ok;
-#ifndef _WIN32
+#ifdef _WIN32
+  ok = ok && ::_commit(::_fileno(file)) == 0;
+#else
   ok = ok && ::fsync(::fileno(file)) == 0;
 #endif
   return std::fclose(file) == 0 && ok;
