@@ -13,7 +13,7 @@ packages=(
 )
 if [ "${1:-}" = "--windows" ]; then
   packages=(
-    cmake ninja-build googletest
+    cmake ninja-build googletest espeak-ng sox
     g++-mingw-w64-x86-64-posix mingw-w64-tools
     wine wine64
   )
