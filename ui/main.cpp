@@ -8,6 +8,9 @@
 #include <QTranslator>
 #include <cstdio>
 
+#ifdef _WIN32
+#include "host/echolink/ComInit.h"
+#endif
 #include "ui/DesktopStation.h"
 #include "ui/LaunchOptions.h"
 #include "ui/Look.h"
@@ -25,6 +28,10 @@ int main(int argc, char** argv) {
     return *request.exitCode;
   }
 
+#ifdef _WIN32
+  // The host program's object lives in this thread's apartment for the whole run.
+  const quendal::echolink::ComInit com;
+#endif
   QApplication app(argc, argv);
   QApplication::setApplicationName("Quendal");
   QApplication::setApplicationVersion(QUENDAL_VERSION);
