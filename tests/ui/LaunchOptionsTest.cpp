@@ -1,12 +1,13 @@
-// The command line: the starting time of the clock, help, and what is refused.
+// The command line: the starting time of the clock, the station, help, and what is refused.
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include "ui/LaunchOptions.h"
 
 namespace quendal::test {
 namespace {
+
+using testing::HasSubstr;
 
 LaunchRequest Parse(QStringList arguments) {
   arguments.prepend("quendal");
@@ -14,45 +15,42 @@ LaunchRequest Parse(QStringList arguments) {
 }
 
 TEST(LaunchOptionsTest, clockTakesHoursMinutesAndOptionalSeconds) {
-  EXPECT_EQ(Parse({}).options.clock, std::nullopt);
   EXPECT_EQ(Parse({}).exitCode, std::nullopt);
+  EXPECT_EQ(Parse({}).options.clock, std::nullopt);
   EXPECT_EQ(Parse({"--clock", "14:05"}).options.clock, QTime(14, 5, 0));
   EXPECT_EQ(Parse({"--clock=7:59:58"}).options.clock, QTime(7, 59, 58));
   EXPECT_EQ(Parse({"--clock", "00:00:00"}).options.clock, QTime(0, 0, 0));
 }
 
-TEST(LaunchOptionsTest, badTimesAndUnknownArgumentsStopWithAMessage) {
-  for (const char* bad : {"24:00", "14:60", "14:5", "14", "14:05:60", "ab:cd", ""}) {
-    const LaunchRequest request = Parse({"--clock", bad});
-    EXPECT_EQ(request.exitCode, 2) << bad;
-    EXPECT_THAT(request.message.toStdString(), testing::HasSubstr("--clock")) << bad;
-  }
-  EXPECT_EQ(Parse({"--clock"}).exitCode, 2);
-  EXPECT_EQ(Parse({"--host", "x"}).exitCode, 2);
-  EXPECT_EQ(Parse({"extra"}).exitCode, 2);
-}
-
-TEST(LaunchOptionsTest, hostChoosesTheStation) {
+TEST(LaunchOptionsTest, hostChoosesTheSimulatedStationOrRigctld) {
   using Kind = HostChoice::Kind;
   EXPECT_EQ(Parse({}).options.host.kind, Kind::Simulated);
   EXPECT_EQ(Parse({"--host", "sim"}).options.host.kind, Kind::Simulated);
-  const HostChoice rig = Parse({"--host", "rigctld"}).options.host;
-  EXPECT_EQ(rig.kind, Kind::Rigctld);
-  EXPECT_EQ(rig.rigctld.host, "127.0.0.1");
-  EXPECT_EQ(rig.rigctld.port, 4532);
+  const HostChoice local = Parse({"--host", "rigctld"}).options.host;
+  EXPECT_EQ(local.kind, Kind::Rigctld);
+  EXPECT_EQ(local.rigctld.host + ":" + std::to_string(local.rigctld.port), "127.0.0.1:4532");
   const HostChoice remote = Parse({"--host=rigctld=shack.lan:4600"}).options.host;
-  EXPECT_EQ(remote.rigctld.host, "shack.lan");
-  EXPECT_EQ(remote.rigctld.port, 4600);
+  EXPECT_EQ(remote.rigctld.host + ":" + std::to_string(remote.rigctld.port), "shack.lan:4600");
+}
+
+TEST(LaunchOptionsTest, badTimesHostsAndArgumentsStopWithAMessage) {
+  for (const char* bad : {"24:00", "14:60", "14:5", "14", "14:05:60", "ab:cd", ""}) {
+    const LaunchRequest request = Parse({"--clock", bad});
+    EXPECT_EQ(request.exitCode, 2) << bad;
+    EXPECT_THAT(request.message.toStdString(), HasSubstr("--clock")) << bad;
+  }
   for (const char* bad : {"rigctld=host:0", "rigctld=:x", "echolink", "rig"}) {
     EXPECT_EQ(Parse({"--host", bad}).exitCode, 2) << bad;
   }
+  EXPECT_EQ(Parse({"--clock"}).exitCode, 2);
+  EXPECT_EQ(Parse({"extra"}).exitCode, 2);
 }
 
 TEST(LaunchOptionsTest, helpListsThePublicOptionsOnly) {
   const LaunchRequest request = Parse({"--help"});
   EXPECT_EQ(request.exitCode, 0);
-  EXPECT_THAT(request.message.toStdString(), testing::HasSubstr("--clock <HH:MM[:SS]>"));
-  EXPECT_THAT(request.message.toStdString(), testing::Not(testing::HasSubstr("screenshot")));
+  EXPECT_THAT(request.message.toStdString(), HasSubstr("--clock <HH:MM[:SS]>"));
+  EXPECT_THAT(request.message.toStdString(), testing::Not(HasSubstr("screenshot")));
   EXPECT_EQ(Parse({"--screenshot", "/tmp/x"}).options.screenshotFolder, "/tmp/x");
 }
 
