@@ -1,20 +1,16 @@
-// The Qt adapters of the platform: real message boxes, pauses, the tick driver, the
-// clock and the gate. These run real event loops, so some cases wait a little.
+// The Qt adapters of the platform: real message boxes, pauses, the tick driver, the clock
+// and the gate. These run real event loops, so some cases wait a little.
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
-#include "tests/ui/support/Fakes.h"
-#include "ui/platform/EventGate.h"
+#include "tests/ui/support/WindowRig.h"
 #include "ui/platform/QtClock.h"
-#include "ui/platform/QtMessageBoxes.h"
 #include "ui/platform/QtPause.h"
 #include "ui/platform/TickDriver.h"
 
@@ -23,50 +19,53 @@ namespace {
 
 using testing::ElementsAre;
 
-// Does `act` with the message box once it is on screen.
-void WhenBoxOpens(std::function<void(QMessageBox&)> act) {
+// Does `act` with the message box once it is on screen and `ready` holds, or after 5 s.
+void WhenBoxOpens(
+    std::function<void(QMessageBox&)> act, std::function<bool()> ready = [] { return true; }) {
   auto* poll = new QTimer;
-  QObject::connect(poll, &QTimer::timeout, [poll, act] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      poll->stop();
-      poll->deleteLater();
-      act(*box);
-    }
+  QObject::connect(poll, &QTimer::timeout, [poll, act, ready, deadline = QDeadlineTimer(5000)] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box || (!ready() && !deadline.hasExpired())) return;
+    poll->stop();
+    poll->deleteLater();
+    act(*box);
   });
   poll->start(5);
 }
 
+// Ticks every 10 ms once enabled: the clock stands 5 ms before a whole second, and each
+// tick moves it on a second unless told to stand.
+struct FastTicks {
+  FastTicks() { clock.now.millisecond = 995; }
+  FakeClock clock;
+  EventGate gate;
+  bool enabled = true;
+  bool clockStands = false;
+  int count = 0;
+  std::function<void()> onTick = [] {};
+  TickDriver driver{clock, gate, [this] { return enabled; }, [this] { Tick(); }};
+  void Tick() {
+    ++count;
+    if (!clockStands) ++clock.now.second;
+    onTick();
+  }
+};
+
 const MessageRequest kQuit{"Tem certeza que quer sair?", "quendal", MsgButtons::YesNo,
                            MsgIcon::Question, MsgAnswer::No};
+const MessageRequest kNotice{"Grave as semanas primeiro!", "Quendal"};
 
-TEST(QtMessageBoxesTest, enterAndEscapeAnswerNoAtTheQuitQuestion) {
+TEST(QtMessageBoxesTest, onlyThePressedYesAnswersYesToTheQuitQuestion) {
   QtMessageBoxes boxes;
   for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
     WhenBoxOpens([key](QMessageBox& box) { QTest::keyClick(&box, key); });
     EXPECT_EQ(boxes.Show(kQuit), MsgAnswer::No) << key;
   }
-}
-
-TEST(QtMessageBoxesTest, theBoxShowsTheRequestAndReturnsTheButtonPressed) {
-  QtMessageBoxes boxes;
-  WhenBoxOpens([](QMessageBox& box) {
-    EXPECT_EQ(box.text(), "Tem certeza que quer sair?");
-    EXPECT_EQ(box.windowTitle(), "quendal");
-    EXPECT_EQ(box.icon(), QMessageBox::Question);
-    EXPECT_EQ(box.windowModality(), Qt::ApplicationModal);
-    box.button(QMessageBox::Yes)->click();
-  });
+  WhenBoxOpens([](QMessageBox& box) { box.button(QMessageBox::Yes)->click(); });
   EXPECT_EQ(boxes.Show(kQuit), MsgAnswer::Yes);
-
-  WhenBoxOpens([](QMessageBox& box) {
-    EXPECT_EQ(box.standardButtons(), QMessageBox::Ok);
-    EXPECT_EQ(box.icon(), QMessageBox::NoIcon);
-    QTest::keyClick(&box, Qt::Key_Return);
-  });
-  EXPECT_EQ(boxes.Show({"Grave as semanas primeiro!", "Quendal"}), MsgAnswer::Ok);
 }
 
-TEST(QtMessageBoxesTest, aBoxStandsOverTheShownMainWindowAndBlocksOnlyIt) {
+TEST(QtMessageBoxesTest, aNoticeStandsOverTheShownMainWindowAndBlocksOnlyIt) {
   QtMessageBoxes boxes;
   QWidget owner;
   boxes.SetOwner(&owner);
@@ -74,9 +73,9 @@ TEST(QtMessageBoxesTest, aBoxStandsOverTheShownMainWindowAndBlocksOnlyIt) {
     std::pair<QWidget*, Qt::WindowModality> seen{};
     WhenBoxOpens([&seen](QMessageBox& box) {
       seen = {box.parentWidget(), box.windowModality()};
-      box.button(QMessageBox::Ok)->click();
+      QTest::keyClick(&box, Qt::Key_Return);
     });
-    boxes.Show({"Grave as semanas primeiro!", "Quendal"});
+    EXPECT_EQ(boxes.Show(kNotice), MsgAnswer::Ok);
     return seen;
   };
   EXPECT_EQ(showAndRead(), std::make_pair(static_cast<QWidget*>(nullptr), Qt::ApplicationModal))
@@ -88,119 +87,73 @@ TEST(QtMessageBoxesTest, aBoxStandsOverTheShownMainWindowAndBlocksOnlyIt) {
 }
 
 TEST(QtMessageBoxesTest, ticksGoOnWhileABoxIsOpen) {
-  FakeClock clock;
-  clock.now.millisecond = 995;  // so the driver fires every 10 ms
-  EventGate gate;
-  int ticks = 0;
-  TickDriver driver(
-      clock, gate, [] { return true; },
-      [&] {
-        ++ticks;
-        ++clock.now.second;
-      });
-  driver.Start();
+  FastTicks ticks;
+  ticks.driver.Start();
   QtMessageBoxes boxes;
-  int ticksWhenClosed = -1;
-  WhenBoxOpens([&](QMessageBox& box) {
-    // Closed by the third tick at the latest; a test that hangs here has lost its ticks.
-    auto* watch = new QTimer(&box);
-    QObject::connect(watch, &QTimer::timeout, &box, [&] {
-      if (ticks < 3) return;
-      ticksWhenClosed = ticks;
-      box.button(QMessageBox::Ok)->click();
-    });
-    watch->start(5);
-    QTimer::singleShot(5000, &box, [&box] { box.button(QMessageBox::Ok)->click(); });
-  });
-  gate.Run([&] { boxes.Show({"Grave as semanas primeiro!", "Quendal"}); });
-  EXPECT_GE(ticksWhenClosed, 3);
+  WhenBoxOpens([](QMessageBox& box) { box.button(QMessageBox::Ok)->click(); },
+               [&] { return ticks.count >= 3; });
+  ticks.gate.Run([&] { boxes.Show(kNotice); });
+  EXPECT_GE(ticks.count, 3);
 }
 
-TEST(QtPauseTest, sleepsForItsDurationWithoutTicksAndHoldsUserActionsUntilTheHandlerEnds) {
-  FakeClock clock;
-  clock.now.millisecond = 995;
-  EventGate gate;
+TEST(QtPauseTest, sleepsWithoutTicksAndHoldsUserActionsUntilTheHandlerEnds) {
+  FastTicks ticks;
+  EventGate& gate = ticks.gate;
   std::vector<std::string> events;
-  TickDriver driver(
-      clock, gate, [] { return true; },
-      [&] {
-        events.push_back("tick");
-        ++clock.now.second;
-      });
+  const auto note = [&events](const char* event) {
+    return [&events, event] { events.push_back(event); };
+  };
+  ticks.onTick = note("tick");
   QtPause pause(gate);
 
   gate.Run([&] {
-    driver.Start();
-    QTimer::singleShot(30, [&] { gate.User([&] { events.push_back("click"); }); });
-    QTimer::singleShot(40, [&] { gate.HoldClose([&] { events.push_back("close"); }); });
+    ticks.driver.Start();
+    QTimer::singleShot(30, [&] {
+      gate.User(note("click 1"));
+      gate.HoldClose(note("close A"));
+      gate.HoldClose(note("close B"));  // only the last close request is kept
+      gate.User(note("click 2"));
+    });
     QElapsedTimer elapsed;
     elapsed.start();
     pause.Sleep(std::chrono::milliseconds(150));
     EXPECT_GE(elapsed.elapsed(), 150);
-    events.push_back("handler ends");
+    gate.User(note("click in the handler"));  // no pause in progress: runs at once
   });
-  ASSERT_TRUE(QTest::qWaitFor([&] { return events.size() >= 4; }, 2000));
-  EXPECT_EQ(events[0], "handler ends") << "no tick and no click during the pause";
-  const auto at = [&](const char* event) {
-    return std::find(events.begin(), events.end(), event) - events.begin();
-  };
-  EXPECT_LT(at("click"), at("close"));
-  EXPECT_LT(at("tick"), static_cast<long>(events.size())) << "ticks come back after the pause";
+  ASSERT_FALSE(events.empty());
+  EXPECT_EQ(events[0], "click in the handler") << "no tick and no click during the pause";
+  const auto seen = [&](const char* event) { return std::ranges::count(events, event) > 0; };
+  EXPECT_TRUE(QTest::qWaitFor([&] { return seen("close B") && seen("tick"); }, 2000))
+      << "ticks come back after the pause";
+  std::erase(events, "tick");
+  EXPECT_THAT(events, ElementsAre("click in the handler", "click 1", "click 2", "close B"));
 }
 
 TEST(TickDriverTest, firesJustAfterEachWholeSecondOnceTheTimersAreEnabled) {
-  EXPECT_EQ(TickDriver::DelayFrom(990), 15);
-  EXPECT_EQ(TickDriver::DelayFrom(0), 1005);
-
-  FakeClock clock;
-  clock.now.millisecond = 995;
-  EventGate gate;
-  bool enabled = false;
-  int ticks = 0;
-  TickDriver driver(
-      clock, gate, [&] { return enabled; }, [&] { ++ticks; });
-  driver.Start();
+  EXPECT_EQ(TickDriver::DelayFrom(990), 15) << "5 ms after the next whole second";
+  FastTicks ticks;
+  ticks.enabled = false;
+  ticks.clockStands = true;
+  ticks.driver.Start();
   QTest::qWait(60);
-  EXPECT_EQ(ticks, 0) << "not before the load sequence enables the timers";
-
-  enabled = true;
+  EXPECT_EQ(ticks.count, 0) << "not before the load sequence enables the timers";
+  ticks.enabled = true;
   QTest::qWait(80);
-  EXPECT_EQ(ticks, 1) << "a clock still in the same second never ticks twice";
-  clock.now.second = 1;
-  EXPECT_TRUE(QTest::qWaitFor([&] { return ticks == 2; }, 500));
+  EXPECT_EQ(ticks.count, 1) << "a clock still in the same second never ticks twice";
+  ticks.clock.now.second = 1;
+  EXPECT_TRUE(QTest::qWaitFor([&] { return ticks.count == 2; }, 500));
 }
 
 TEST(QtClockTest, anOffsetClockReadsTheChosenTimeAndRunsOn) {
   const QDateTime now(QDate(2024, 5, 6), QTime(9, 30, 0));
   const qint64 offset = QtClock::OffsetTo(QTime(14, 0, 0), now);
-  const LocalTime shifted = QtClock::Fields(now.addMSecs(offset + 61'500));
-  EXPECT_EQ(shifted.year, 2024);
-  EXPECT_EQ(shifted.day, 6);
-  EXPECT_EQ(shifted.hour, 14);
-  EXPECT_EQ(shifted.minute, 1);
-  EXPECT_EQ(shifted.second, 1);
-  EXPECT_EQ(shifted.millisecond, 500);
+  const LocalTime t = QtClock::Fields(now.addMSecs(offset + 61'500));
+  EXPECT_EQ(std::vector<int>({t.year, t.month, t.day, t.hour, t.minute, t.second, t.millisecond}),
+            std::vector<int>({2024, 5, 6, 14, 1, 1, 500}));
 
   QtClock real(QtClock::OffsetTo(QTime(23, 59, 59), QDateTime::currentDateTime()));
   const LocalTime read = real.Now();
   EXPECT_TRUE(read.hour == 23 || read.hour == 0) << read.hour;
-}
-
-TEST(EventGateTest, keepsOneCloseRequestAndRunsItAfterTheHeldClicks) {
-  EventGate gate;
-  std::vector<std::string> events;
-  gate.Run([&] {
-    gate.BeginPause();
-    gate.User([&] { events.push_back("click 1"); });
-    gate.HoldClose([&] { events.push_back("close A"); });
-    gate.HoldClose([&] { events.push_back("close B"); });
-    gate.User([&] { events.push_back("click 2"); });
-    gate.EndPause();
-    gate.User([&] { events.push_back("nested click"); });
-  });
-  EXPECT_THAT(events, ElementsAre("nested click"));
-  ASSERT_TRUE(QTest::qWaitFor([&] { return events.size() == 4; }, 1000));
-  EXPECT_THAT(events, ElementsAre("nested click", "click 1", "click 2", "close B"));
 }
 
 }  // namespace

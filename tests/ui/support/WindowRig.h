@@ -1,71 +1,122 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
-#include <deque>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "core/StationController.h"
 #include "core/platform/LocalFiles.h"
-#include "tests/ui/support/Fakes.h"
+#include "host/SimulatedHost.h"
 #include "ui/FrmQuendal.h"
 #include "ui/platform/EventGate.h"
 #include "ui/platform/QtMessageBoxes.h"
 
 namespace quendal::test {
 
+struct FakeClock final : Clock {
+  LocalTime now{2024, 5, 6, 14, 0, 0, 0};
+  LocalTime Now() override { return now; }
+};
+
+struct RecordingSound final : SoundOutput {
+  std::vector<std::string> played;
+  bool Play(const std::string& path) override {
+    played.push_back(path);
+    return true;
+  }
+};
+
+struct RecordingDesktop final : Desktop {
+  std::vector<std::string> events;
+  void Beep() override { events.push_back("Beep"); }
+  void ShowAbout() override { events.push_back("ShowAbout"); }
+  void ShowHelp() override { events.push_back("ShowHelp"); }
+  void Repaint() override {}
+  void End() override { events.push_back("End"); }
+};
+
 // A message box as the operator would have seen it.
 struct SeenBox {
-  QString text;
-  QString title;
+  QString text, title;
   QMessageBox::StandardButtons buttons;
   QMessageBox::Icon icon;
   QMessageBox::StandardButton defaultButton;
 };
+
+template <typename T>
+T& Child(QWidget& window, const char* name) {
+  T* found = window.findChild<T*>(name);
+  if (!found) throw std::runtime_error(std::string("no control ") + name);
+  return *found;
+}
 
 // The real main window on a controller whose platform is scripted: the real message-box
 // adapter with its runner replaced, a fixed clock, pauses that return at once, a
 // recording desktop and sound card, the simulated host, and a folder of its own.
 class WindowRig {
  public:
-  WindowRig();
-  ~WindowRig();
+  WindowRig() {
+    messages.SetRunner([this](QMessageBox& box) {
+      const auto byDefault = box.standardButton(box.defaultButton());
+      boxes.push_back(
+          {box.text(), box.windowTitle(), box.standardButtons(), box.icon(), byDefault});
+      return answer == QMessageBox::NoButton ? byDefault : answer;
+    });
+    host.Observe([this](const SimulatedHost::Call& call) {
+      if (call.kind == SimulatedHost::Call::Kind::Play) handed.push_back(call.value);
+    });
+  }
+  ~WindowRig() {
+    window.reset();
+    host.Observe(nullptr);
+  }
 
   void Load() {
-    gate.Run([this] { controller->Form_Load(); });
+    gate.Run([this] { controller.Form_Load(); });
   }
   // One second's tick, as the tick driver runs it.
-  void Tick();
-  void Click(const char* name);
-
-  template <typename T>
-  T& Find(const char* name) {
-    T* found = window->findChild<T*>(name);
-    if (!found) throw std::runtime_error(std::string("no control ") + name);
-    return *found;
+  void Tick() {
+    gate.Run([this] {
+      controller.Timer1_Timer();
+      controller.Timer2_Timer();
+      controller.RefreshLights();
+    });
   }
-
+  template <typename T = QWidget>
+  T& Find(const char* name) {
+    return Child<T>(*window, name);
+  }
+  void Click(const char* name) { Find<QAbstractButton>(name).click(); }
   std::string Folder() const { return folder.path().toStdString(); }
-  // Host writes and plays, in order, as "RfTransmit True" or "PlayAudioFile <path>".
-  std::vector<std::string> hostActions;
+
   std::vector<SeenBox> boxes;
-  // Answers for the next boxes; a box with none left is closed with its default button.
-  std::deque<QMessageBox::StandardButton> answers;
+  // The answer to every box; with none, each is closed with its default button.
+  QMessageBox::StandardButton answer = QMessageBox::NoButton;
+  std::vector<std::string> handed;  // files handed to the host, as "<path> True"
 
   QTemporaryDir folder;
   FakeClock clock;
-  RecordingPause pause;
+  struct : Pause {
+    void Sleep(std::chrono::milliseconds) override {}
+  } pause;
   RecordingSound sound;
   RecordingDesktop desktop;
-  FixedHost hosts;
+  struct : HostFactory {
+    std::shared_ptr<SimulatedHost> host = std::make_shared<SimulatedHost>();
+    std::shared_ptr<HostObject> Create() override { return host; }
+  } hosts;
   SimulatedHost& host = *hosts.host;
-  std::unique_ptr<LocalFiles> files;
+  LocalFiles files{Folder()};
   QtMessageBoxes messages;
   EventGate gate;
-  std::unique_ptr<StationController> controller;
-  std::unique_ptr<FrmQuendal> window;
+  StationController controller{Platform{hosts, sound, pause, files, clock, messages, desktop,
+                                        AppInfo{Folder(), "quendal", "Quendal"}}};
+  std::unique_ptr<FrmQuendal> window = std::make_unique<FrmQuendal>(controller, gate);
 };
 
 }  // namespace quendal::test
