@@ -10,6 +10,16 @@
 #include "ui/widgets/PictureButton.h"
 
 namespace quendal {
+namespace {
+
+// Every designed control carries its designer name, its place and its face.
+void Place(QWidget& control, const char* name, QRect where, const QFont& font) {
+  control.setObjectName(name);
+  control.setGeometry(where);
+  control.setFont(font);
+}
+
+}  // namespace
 
 Designer::Designer(QWidget& form) : form_(form), dpi_(form.logicalDpiY()) {
   form_.setFont(DefaultFont());
@@ -22,9 +32,7 @@ QRect Designer::Rect(int left, int top, int width, int height) const {
 QLabel& Designer::Label(QWidget& parent, const char* name, const QString& caption, QRect where,
                         const QFont& font) {
   auto* label = new QLabel(caption, &parent);
-  label->setObjectName(name);
-  label->setGeometry(where);
-  label->setFont(font);
+  Place(*label, name, where, font);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   label->setWordWrap(true);
   KeepOwnTextColour(*label, parent);
@@ -34,9 +42,7 @@ QLabel& Designer::Label(QWidget& parent, const char* name, const QString& captio
 QGroupBox& Designer::Frame(QWidget& parent, const char* name, const QString& caption, QRect where,
                            const QFont& font, const QColor& captionColour) {
   auto* frame = new QGroupBox(caption, &parent);
-  frame->setObjectName(name);
-  frame->setGeometry(where);
-  frame->setFont(font);
+  Place(*frame, name, where, font);
   SetTextColour(*frame, captionColour);
   return *frame;
 }
@@ -44,9 +50,7 @@ QGroupBox& Designer::Frame(QWidget& parent, const char* name, const QString& cap
 OptionBox& Designer::Box(QWidget& parent, const char* name, const QString& caption, QRect where,
                          const QFont& font) {
   auto* box = new OptionBox(caption, &parent);
-  box->setObjectName(name);
-  box->setGeometry(where);
-  box->setFont(font);
+  Place(*box, name, where, font);
   KeepOwnTextColour(*box, parent);
   return *box;
 }
@@ -55,9 +59,7 @@ PictureButton& Designer::Button(QWidget& parent, const char* name, const QString
                                 QRect where, const QFont& font, const QColor& background,
                                 const QPixmap& picture) {
   auto* button = new PictureButton(caption, background, picture, &parent);
-  button->setObjectName(name);
-  button->setGeometry(where);
-  button->setFont(font);
+  Place(*button, name, where, font);
   return *button;
 }
 
