@@ -55,6 +55,12 @@ bool RealRigctld::Start() {
     ::_exit(127);
   }
   for (int attempt = 0; attempt < 100; ++attempt) {
+    // Our daemon must be the one answering: one that could not bind the port has exited,
+    // and whatever answers there is another test's.
+    if (::waitpid(pid_, nullptr, WNOHANG) != 0) {
+      pid_ = -1;
+      return false;
+    }
     if (PttFromSecondConnection(port_)) return true;
     std::this_thread::sleep_for(std::chrono::milliseconds(30));
   }
