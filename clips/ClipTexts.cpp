@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "core/ClipLibrary.h"
+
 namespace quendal::clips {
 namespace {
 
@@ -19,11 +21,6 @@ std::string Unit(int number, Gender gender) {
   if (gender == Gender::kFeminine && number == 1) return "uma";
   if (gender == Gender::kFeminine && number == 2) return "duas";
   return std::string(kUnits[static_cast<std::size_t>(number)]);
-}
-
-std::string TwoDigits(int number) {
-  return std::string(1, static_cast<char>('0' + number / 10)) +
-         static_cast<char>('0' + number % 10);
 }
 
 }  // namespace
@@ -51,14 +48,18 @@ std::string TemperatureText(int degrees) {
 
 std::vector<ClipText> ClipTexts() {
   std::vector<ClipText> texts;
-  for (int hour = 0; hour < 24; ++hour) {
-    texts.push_back({"hora/hrs" + TwoDigits(hour) + ".wav", HourText(hour)});
-  }
-  for (int minute = 0; minute < 60; ++minute) {
-    texts.push_back({"hora/min" + TwoDigits(minute) + ".wav", MinuteText(minute)});
-  }
-  for (int degrees = 0; degrees <= 40; ++degrees) {
-    texts.push_back({"temperatura/tmp0" + TwoDigits(degrees) + ".wav", TemperatureText(degrees)});
+  for (const LibraryClip& clip : LibraryClips()) {
+    switch (clip.kind) {
+      case ClipKind::Hour:
+        texts.push_back({clip.name, HourText(clip.number)});
+        break;
+      case ClipKind::Minute:
+        texts.push_back({clip.name, MinuteText(clip.number)});
+        break;
+      case ClipKind::Temperature:
+        texts.push_back({clip.name, TemperatureText(clip.number)});
+        break;
+    }
   }
   return texts;
 }

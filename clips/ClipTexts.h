@@ -25,7 +25,7 @@ struct ClipText {
   std::string text;
 };
 
-// One line for every clip of the library, hours, then minutes, then temperatures.
+// One line for every clip of the library, in the library's order.
 std::vector<ClipText> ClipTexts();
 
 }  // namespace quendal::clips

@@ -5,6 +5,14 @@
 namespace quendal {
 namespace {
 
+constexpr std::string_view kHourFolder = "hora";
+constexpr std::string_view kTemperatureFolder = "temperatura";
+
+std::string HourFileName(const std::string& key) { return "hrs" + key + ".wav"; }
+std::string MinuteFileName(const std::string& key) { return "min" + key + ".wav"; }
+// The "0" after "tmp" is part of the name, so the library's names have three digits.
+std::string TemperatureFileName(std::string_view key) { return "tmp0" + std::string(key) + ".wav"; }
+
 std::string Join(std::string_view appPath, std::string_view folder, std::string_view name) {
   std::string path(appPath);
   if (!folder.empty()) {
@@ -19,16 +27,15 @@ std::string Join(std::string_view appPath, std::string_view folder, std::string_
 }  // namespace
 
 std::string HourClip(std::string_view appPath, std::string_view hora) {
-  return Join(appPath, "hora", "hrs" + TwoCharacterKey(hora) + ".wav");
+  return Join(appPath, kHourFolder, HourFileName(TwoCharacterKey(hora)));
 }
 
 std::string MinuteClip(std::string_view appPath, std::string_view minuto) {
-  return Join(appPath, "hora", "min" + TwoCharacterKey(minuto) + ".wav");
+  return Join(appPath, kHourFolder, MinuteFileName(TwoCharacterKey(minuto)));
 }
 
 std::string TemperatureClip(std::string_view appPath, std::string_view key) {
-  // The "0" after "tmp" is part of the name, so the library's names have three digits.
-  return Join(appPath, "temperatura", "tmp0" + std::string(key) + ".wav");
+  return Join(appPath, kTemperatureFolder, TemperatureFileName(key));
 }
 
 std::string TemperatureFile(std::string_view appPath) {
@@ -39,17 +46,28 @@ std::string TemperatureFile(std::string_view appPath) {
 
 namespace quendal {
 
-std::vector<std::string> LibraryClipNames() {
-  std::vector<std::string> names;
+std::vector<LibraryClip> LibraryClips() {
+  const auto name = [](std::string_view folder, const std::string& file) {
+    return std::string(folder) + '/' + file;
+  };
+  const auto key = [](int number) { return TwoCharacterKey(std::to_string(number)); };
+  std::vector<LibraryClip> clips;
   for (int hour = 0; hour < 24; ++hour) {
-    names.push_back("hora/hrs" + TwoCharacterKey(std::to_string(hour)) + ".wav");
+    clips.push_back({ClipKind::Hour, hour, name(kHourFolder, HourFileName(key(hour)))});
   }
   for (int minute = 0; minute < 60; ++minute) {
-    names.push_back("hora/min" + TwoCharacterKey(std::to_string(minute)) + ".wav");
+    clips.push_back({ClipKind::Minute, minute, name(kHourFolder, MinuteFileName(key(minute)))});
   }
   for (int degrees = 0; degrees <= 40; ++degrees) {
-    names.push_back("temperatura/tmp0" + TwoCharacterKey(std::to_string(degrees)) + ".wav");
+    clips.push_back({ClipKind::Temperature, degrees,
+                     name(kTemperatureFolder, TemperatureFileName(key(degrees)))});
   }
+  return clips;
+}
+
+std::vector<std::string> LibraryClipNames() {
+  std::vector<std::string> names;
+  for (const LibraryClip& clip : LibraryClips()) names.push_back(clip.name);
   return names;
 }
 

@@ -31,7 +31,7 @@ void StationController::Timer1_Timer() {
   // A station that types its temperature has no weather program: only the automatic
   // source needs the file, and one box at a time is enough to tell the operator.
   if (!options_.IsSet(Box::Check5) || temperatureFileBoxOpen_) return;
-  SayTemperatureFileMissing(messages::kTemperatureFileMissing);
+  ShowTemperatureFileMissing(messages::kTemperatureFileMissing);
   Wait(2000);
 }
 

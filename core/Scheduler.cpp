@@ -52,7 +52,7 @@ void StationController::RunScheduledAnnouncement() {
     return connection.value_or(0) != 0;
   };
   const auto notConnected = [&] {
-    Say(MessageRequest{messages::kNotConnected, messages::kNotConnectedTitle});
+    ShowMessage(MessageRequest{messages::kNotConnected, messages::kNotConnectedTitle});
     Wait(2000);
   };
 
@@ -81,7 +81,7 @@ void StationController::RunScheduledAnnouncement() {
 
   if (options_.IsSet(Box::Check5)) {
     if (!ExisteArquivo(TemperatureFile(app))) {
-      SayTemperatureFileMissing(messages::kTemperatureFileMissing);
+      ShowTemperatureFileMissing(messages::kTemperatureFileMissing);
     } else {
       for (TemperatureLine& line : ScanTemperatureFile(ReadTemperatureFile().value_or(""))) {
         state_.intext = line.text;

@@ -25,7 +25,7 @@ void StationController::Form_Load() {
   ApplyOptions(OptionsCaller::Load);
 
   // Told once the options are in place, so the operator reads it over a settled window.
-  if (hostMissing) Say(messages::kHostUnavailable);
+  if (hostMissing) ShowMessage(messages::kHostUnavailable);
 }
 
 void StationController::RefreshLights() {
@@ -55,7 +55,7 @@ void StationController::Command4_Click() {
 
 bool StationController::AskQuit() {
   if (ended_) return true;
-  const MsgAnswer answer = Say(MessageRequest{messages::kQuitQuestion, platform_.app.executable,
+  const MsgAnswer answer = ShowMessage(MessageRequest{messages::kQuitQuestion, platform_.app.executable,
                                 MsgButtons::YesNo, MsgIcon::Question, MsgAnswer::No});
   if (answer != MsgAnswer::Yes) return false;
   ReleaseTransmitters();
@@ -69,14 +69,14 @@ bool StationController::AskQuit() {
 void StationController::SaveOptions() {
   if (ended_) return;
   if (!platform_.files.ReplaceAll(kOptionsFileName, FormatOptionsFile(options_))) {
-    Say(messages::kOptionsNotSaved);
+    ShowMessage(messages::kOptionsNotSaved);
   }
 }
 
 void StationController::ApplyOptions(OptionsCaller caller) {
   if (ended_) return;
   if (!ExisteArquivo(kOptionsFileName)) {
-    if (caller == OptionsCaller::Button) Say(messages::kNoOptionsFile);
+    if (caller == OptionsCaller::Button) ShowMessage(messages::kNoOptionsFile);
     return;
   }
   const std::optional<std::string> bytes = platform_.files.ReadAll(kOptionsFileName);
@@ -86,13 +86,13 @@ void StationController::ApplyOptions(OptionsCaller caller) {
     return;
   }
   if (!bytes) {
-    Say(messages::kOptionsUnreadable);
+    ShowMessage(messages::kOptionsUnreadable);
     return;
   }
   const ApplyOutcome outcome =
       ApplyOptionLines(SplitLines(*bytes), *this, ApplyMode::StopAtBadLine);
   if (outcome.badLine) {
-    Say(std::string(messages::kOptionsBadLine) + std::to_string(*outcome.badLine) +
+    ShowMessage(std::string(messages::kOptionsBadLine) + std::to_string(*outcome.badLine) +
         messages::kOptionsBadLineTail);
   }
 }
@@ -169,20 +169,20 @@ void StationController::PlayOnIp(const std::string& path) {
   state_.Echo->PlayAudioFile(path, true);
 }
 
-MsgAnswer StationController::Say(std::string text) {
-  return Say(MessageRequest{std::move(text), platform_.app.title});
+MsgAnswer StationController::ShowMessage(std::string text) {
+  return ShowMessage(MessageRequest{std::move(text), platform_.app.title});
 }
 
-MsgAnswer StationController::Say(MessageRequest request) {
+MsgAnswer StationController::ShowMessage(MessageRequest request) {
   if (ended_) return request.defaultButton;
   ReleaseTransmitters();
   return platform_.messages.Show(request);
 }
 
-void StationController::SayTemperatureFileMissing(const char* text) {
+void StationController::ShowTemperatureFileMissing(const char* text) {
   const bool alreadyOpen = temperatureFileBoxOpen_;
   temperatureFileBoxOpen_ = true;
-  Say(text);
+  ShowMessage(text);
   temperatureFileBoxOpen_ = alreadyOpen;
 }
 

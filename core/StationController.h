@@ -118,10 +118,10 @@ class StationController final : private OptionControls {
   void IpTransmit(bool on);
   void PlayOnRf(const std::string& path);
   void PlayOnIp(const std::string& path);
-  MsgAnswer Say(std::string text);
+  MsgAnswer ShowMessage(std::string text);
   // Any of the missing-temperature-file boxes; the clock refresh adds none while one is open.
-  void SayTemperatureFileMissing(const char* text);
-  MsgAnswer Say(MessageRequest request);
+  void ShowTemperatureFileMissing(const char* text);
+  MsgAnswer ShowMessage(MessageRequest request);
   void ReleaseTransmitters();
   void SetLabel(std::string& field, DisplayField which, std::string text);
 

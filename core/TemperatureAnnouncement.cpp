@@ -9,7 +9,7 @@ void StationController::Command2_Click() {
   if (ended_) return;
   if (options_.IsSet(Box::Check5) && !StationReceiving()) {
     if (!ExisteArquivo(TemperatureFile(platform_.app.path))) {
-      SayTemperatureFileMissing(messages::kTemperatureFileMissingShort);
+      ShowTemperatureFileMissing(messages::kTemperatureFileMissingShort);
     } else {
       for (const std::string& key : TemperatureKeys(ReadTemperatureFile().value_or(""))) {
         Wait(2000);
@@ -33,7 +33,7 @@ void StationController::TemperatureTail(bool afterRfTime) {
   if (options_.IsSet(Box::Check5)) {
     if (afterRfTime) Wait(2000);
     if (!ExisteArquivo(TemperatureFile(platform_.app.path))) {
-      SayTemperatureFileMissing(messages::kTemperatureFileMissing);
+      ShowTemperatureFileMissing(messages::kTemperatureFileMissing);
     } else {
       for (const std::string& key : TemperatureKeys(ReadTemperatureFile().value_or(""))) {
         AnnounceKey(key);
@@ -52,7 +52,7 @@ void StationController::TemperatureTail(bool afterRfTime) {
 }
 
 void StationController::RejectManualValue(const char* blanks) {
-  Say(messages::kTemperatureRange);
+  ShowMessage(messages::kTemperatureRange);
   SetManualText(blanks);
   SetBox(Box::Check6, kCleared);
 }

@@ -23,7 +23,7 @@ void StationController::hora_rf_Click() {
 void StationController::hora_ip_Click() {
   if (ended_ || StationReceiving()) return;
   if (state_.Echo->ConnectedCount().value_or(0) == 0) {
-    Say(MessageRequest{messages::kNotConnected, messages::kNotConnectedTitle});
+    ShowMessage(MessageRequest{messages::kNotConnected, messages::kNotConnectedTitle});
     return;
   }
   RfTransmit(false);

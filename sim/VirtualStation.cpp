@@ -7,7 +7,7 @@
 #include <system_error>
 
 #include "core/ClipLibrary.h"
-#include "core/platform/LocalFiles.h"
+#include "platform/LocalFiles.h"
 
 namespace quendal::sim {
 namespace fs = std::filesystem;

@@ -1,4 +1,4 @@
-#include "core/platform/LocalFiles.h"
+#include "platform/LocalFiles.h"
 
 #include <gtest/gtest.h>
 

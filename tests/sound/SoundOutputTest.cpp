@@ -28,7 +28,7 @@
 #include <utility>
 #include <vector>
 
-#include "ui/sound/QtSoundOutput.h"
+#include "ui/qt/sound/QtSoundOutput.h"
 
 namespace quendal {
 namespace {

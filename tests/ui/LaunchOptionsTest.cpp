@@ -2,7 +2,7 @@
 
 #include <gmock/gmock.h>
 
-#include "ui/LaunchOptions.h"
+#include "ui/qt/LaunchOptions.h"
 
 namespace quendal::test {
 namespace {
@@ -22,15 +22,13 @@ TEST(LaunchOptionsTest, clockTakesHoursMinutesAndOptionalSeconds) {
   EXPECT_EQ(Parse({"--clock", "00:00:00"}).options.clock, QTime(0, 0, 0));
 }
 
-TEST(LaunchOptionsTest, hostChoosesTheSimulatedStationOrRigctld) {
-  using Kind = HostChoice::Kind;
-  EXPECT_EQ(Parse({}).options.host.kind, Kind::Simulated);
-  EXPECT_EQ(Parse({"--host", "sim"}).options.host.kind, Kind::Simulated);
+TEST(LaunchOptionsTest, hostNamesADriverAndItsAddress) {
+  EXPECT_EQ(Parse({}).options.host.driver, "sim");
+  EXPECT_EQ(Parse({"--host", "sim"}).options.host.driver, "sim");
   const HostChoice local = Parse({"--host", "rigctld"}).options.host;
-  EXPECT_EQ(local.kind, Kind::Rigctld);
-  EXPECT_EQ(local.rigctld.host + ":" + std::to_string(local.rigctld.port), "127.0.0.1:4532");
+  EXPECT_EQ(local.driver + "|" + local.address, "rigctld|");
   const HostChoice remote = Parse({"--host=rigctld=shack.lan:4600"}).options.host;
-  EXPECT_EQ(remote.rigctld.host + ":" + std::to_string(remote.rigctld.port), "shack.lan:4600");
+  EXPECT_EQ(remote.driver + "|" + remote.address, "rigctld|shack.lan:4600");
 }
 
 TEST(LaunchOptionsTest, badTimesHostsAndArgumentsStopWithAMessage) {
@@ -39,7 +37,7 @@ TEST(LaunchOptionsTest, badTimesHostsAndArgumentsStopWithAMessage) {
     EXPECT_EQ(request.exitCode, 2) << bad;
     EXPECT_THAT(request.message.toStdString(), HasSubstr("--clock")) << bad;
   }
-  for (const char* bad : {"rigctld=host:0", "rigctld=:x", "echolink", "rig"}) {
+  for (const char* bad : {"rigctld=host:0", "rigctld=:x", "echolink", "rig", "sim=x"}) {
     EXPECT_EQ(Parse({"--host", bad}).exitCode, 2) << bad;
   }
   EXPECT_EQ(Parse({"--clock"}).exitCode, 2);

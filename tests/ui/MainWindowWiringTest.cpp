@@ -11,7 +11,7 @@
 #include <QTest>
 
 #include "tests/ui/support/WindowRig.h"
-#include "ui/widgets/LightShape.h"
+#include "ui/qt/widgets/LightShape.h"
 
 namespace quendal::test {
 namespace {

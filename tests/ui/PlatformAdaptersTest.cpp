@@ -10,9 +10,9 @@
 #include <QTimer>
 
 #include "tests/ui/support/WindowRig.h"
-#include "ui/platform/QtClock.h"
-#include "ui/platform/QtPause.h"
-#include "ui/platform/TickDriver.h"
+#include "ui/qt/platform/QtClock.h"
+#include "ui/qt/platform/QtPause.h"
+#include "ui/qt/platform/TickDriver.h"
 
 namespace quendal::test {
 namespace {

@@ -12,8 +12,8 @@
 #include <QtEndian>
 
 #include "tests/ui/support/WindowRig.h"
-#include "ui/HostPlayback.h"
-#include "ui/SimulatedHostWindow.h"
+#include "ui/qt/HostPlayback.h"
+#include "ui/qt/SimulatedHostWindow.h"
 
 namespace quendal::test {
 namespace {

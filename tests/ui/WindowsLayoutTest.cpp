@@ -12,10 +12,10 @@
 #include <QTimer>
 
 #include "tests/ui/support/Designed.h"
-#include "ui/Ajuda.h"
-#include "ui/FrmSobre.h"
-#include "ui/platform/QtDesktop.h"
-#include "ui/widgets/AnimatedImage.h"
+#include "ui/qt/Ajuda.h"
+#include "ui/qt/FrmSobre.h"
+#include "ui/qt/platform/QtDesktop.h"
+#include "ui/qt/widgets/AnimatedImage.h"
 
 namespace quendal::test {
 namespace {

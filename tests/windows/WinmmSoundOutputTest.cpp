@@ -3,7 +3,7 @@
 #include <ostream>
 #include <string>
 
-#include "core/platform/WinmmSoundOutput.h"
+#include "platform/windows/WinmmSoundOutput.h"
 
 namespace quendal {
 namespace {

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "tests/ui/support/WindowRig.h"
-#include "ui/widgets/PictureButton.h"
+#include "ui/qt/widgets/PictureButton.h"
 
 // Checks of a window against the designer's tables.
 namespace quendal::test {

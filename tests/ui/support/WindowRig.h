@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "core/StationController.h"
-#include "core/platform/LocalFiles.h"
+#include "platform/LocalFiles.h"
 #include "host/SimulatedHost.h"
-#include "ui/FrmQuendal.h"
-#include "ui/platform/EventGate.h"
-#include "ui/platform/QtMessageBoxes.h"
+#include "ui/qt/FrmQuendal.h"
+#include "ui/qt/platform/EventGate.h"
+#include "ui/qt/platform/QtMessageBoxes.h"
 
 namespace quendal::test {
 

@@ -1,8 +1,0 @@
-#include "ui/platform/SoundOutputs.h"
-#include "ui/sound/QtSoundOutput.h"
-
-namespace quendal {
-
-std::unique_ptr<SoundOutput> MakeSoundOutput() { return std::make_unique<QtSoundOutput>(); }
-
-}  // namespace quendal

@@ -1,0 +1,58 @@
+#include "ui/qt/DesktopStation.h"
+
+#include <QDateTime>
+#include <QDir>
+
+#include "ui/qt/Look.h"
+#include "ui/qt/platform/QtAppInfo.h"
+#include "ui/qt/platform/SoundOutputs.h"
+
+namespace quendal {
+namespace {
+
+qint64 ClockOffset(const LaunchOptions& options) {
+  return options.clock ? QtClock::OffsetTo(*options.clock, QDateTime::currentDateTime()) : 0;
+}
+
+}  // namespace
+
+DesktopStation::DesktopStation(const LaunchOptions& options)
+    : hosts_(options.host, host_),
+      sound_(MakeSoundOutput()),
+      files_(QDir::currentPath().toStdString()),
+      clock_(ClockOffset(options)),
+      controller_(
+          Platform{hosts_, *sound_, pause_, files_, clock_, messages_, desktop_, CurrentAppInfo()}),
+      window_(controller_, gate_),
+      ticks_(
+          clock_, gate_, [this] { return controller_.TimersEnabled(); }, [this] { RunTick(); }) {
+  messages_.SetOwner(&window_);
+  desktop_.SetMainWindow(&window_);
+  if (IsSimulated(options.host)) {
+    hostWindow_ = std::make_unique<SimulatedHostWindow>(*host_, *sound_, clock_);
+  }
+}
+
+DesktopStation::~DesktopStation() = default;
+
+void DesktopStation::Start() {
+  ticks_.Start();
+  // The station comes on screen first: the load sequence is already talking to it.
+  if (hostWindow_) hostWindow_->show();
+  gate_.Run([this] { controller_.Form_Load(); });
+  CentreOnScreen(window_);
+  window_.show();
+  window_.activateWindow();
+  if (hostWindow_) {
+    const QRect main = window_.frameGeometry();
+    hostWindow_->move(main.right() + 12, main.top());
+  }
+}
+
+void DesktopStation::RunTick() {
+  controller_.Timer1_Timer();
+  controller_.Timer2_Timer();
+  controller_.RefreshLights();
+}
+
+}  // namespace quendal

@@ -1,0 +1,80 @@
+#include "ui/qt/Look.h"
+
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QPalette>
+#include <QScreen>
+#include <QStringList>
+#include <QWidget>
+#include <cmath>
+
+namespace quendal {
+namespace {
+
+QString FirstInstalled(const QStringList& families) {
+  const QStringList installed = QFontDatabase::families();
+  for (const QString& family : families) {
+    if (installed.contains(family, Qt::CaseInsensitive)) return family;
+  }
+  return {};
+}
+
+QFont Face(const QStringList& families, QFont::StyleHint hint, qreal points, bool bold) {
+  QFont font;
+  const QString family = FirstInstalled(families);
+  if (!family.isEmpty()) font.setFamily(family);
+  font.setStyleHint(hint);
+  font.setPointSizeF(points);
+  font.setBold(bold);
+  return font;
+}
+
+}  // namespace
+
+int FromTwips(int twips, qreal logicalDpi) {
+  return static_cast<int>(std::lround(twips * logicalDpi / 1440.0));
+}
+
+QRect TwipsRect(int left, int top, int width, int height, qreal logicalDpi) {
+  // Right and bottom edges are rounded on their own, so adjoining controls stay adjoining.
+  const int x = FromTwips(left, logicalDpi);
+  const int y = FromTwips(top, logicalDpi);
+  return QRect(x, y, FromTwips(left + width, logicalDpi) - x,
+               FromTwips(top + height, logicalDpi) - y);
+}
+
+QFont SansFont(qreal points, bool bold) {
+  return Face({"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arial", "DejaVu Sans"},
+              QFont::SansSerif, points, bold);
+}
+
+QFont SerifFont(qreal points, bool bold) {
+  return Face({"Times New Roman", "Liberation Serif", "Tinos", "DejaVu Serif"}, QFont::Serif,
+              points, bold);
+}
+
+void SetTextColour(QWidget& widget, const QColor& colour) {
+  QPalette palette = widget.palette();
+  for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+    palette.setColor(role, colour);
+  }
+  widget.setPalette(palette);
+}
+
+void SetBackground(QWidget& widget, const QColor& colour) {
+  QPalette palette = widget.palette();
+  for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button}) {
+    palette.setColor(role, colour);
+  }
+  widget.setPalette(palette);
+  widget.setAutoFillBackground(true);
+}
+
+void CentreOnScreen(QWidget& window) {
+  const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect available = screen->availableGeometry();
+  window.move(available.center() - window.rect().center());
+}
+
+}  // namespace quendal

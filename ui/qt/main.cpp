@@ -1,0 +1,58 @@
+// quendal: the desktop program, with the simulated station.
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QStringList>
+#include <QStyleFactory>
+#include <QTranslator>
+#include <cstdio>
+
+#ifdef _WIN32
+#include "host/echolink/ComInit.h"
+#endif
+#include "ui/qt/DesktopStation.h"
+#include "ui/qt/LaunchOptions.h"
+#include "ui/qt/Look.h"
+#include "ui/qt/Screenshots.h"
+#include "ui/qt/art/Artwork.h"
+
+int main(int argc, char** argv) {
+  // Read before the application object exists, so --help and a wrong option answer on a
+  // machine with no display at all.
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  const quendal::LaunchRequest request = quendal::ParseLaunch(arguments);
+  if (request.exitCode) {
+    std::fputs(request.message.toLocal8Bit().constData(), *request.exitCode == 0 ? stdout : stderr);
+    return *request.exitCode;
+  }
+
+#ifdef _WIN32
+  // The host program's object lives in this thread's apartment for the whole run.
+  const quendal::echolink::ComInit com;
+#endif
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Quendal");
+  QApplication::setApplicationVersion(QUENDAL_VERSION);
+
+  // The toolkit's own words (the Yes and No of a message box) in the desktop's language,
+  // where its translations are installed.
+  QTranslator toolkitTexts;
+  if (toolkitTexts.load(QLocale(), "qtbase", "_",
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(&toolkitTexts);
+  }
+
+  // One style everywhere, so the designed colours are drawn the same on every desktop.
+  QApplication::setStyle(QStyleFactory::create("Fusion"));
+  QApplication::setFont(quendal::DefaultFont());
+  QApplication::setWindowIcon(quendal::WindowIcon());
+
+  quendal::DesktopStation station(request.options);
+  station.Start();
+  if (!request.options.screenshotFolder.isEmpty()) {
+    return quendal::WriteScreenshots(station, request.options.screenshotFolder);
+  }
+  return QApplication::exec();
+}
