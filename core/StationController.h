@@ -83,7 +83,6 @@ class StationController final : private OptionControls {
   const OptionSet& Options() const { return options_; }
   const StationState& State() const { return state_; }
   const Display& GetDisplay() const { return display_; }
-  bool HasEnded() const { return ended_; }
 
  private:
   enum class OptionsCaller { Load, Button };

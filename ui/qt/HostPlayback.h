@@ -24,7 +24,6 @@ class HostPlayback final : public QObject {
   explicit HostPlayback(SoundOutput& sound, Duration duration = WavDuration);
 
   void Enqueue(const std::string& path);
-  std::size_t Waiting() const { return queue_.size(); }
 
   // The length of the sound in a WAV file; zero when it cannot be read.
   static std::chrono::milliseconds WavDuration(const std::string& path);

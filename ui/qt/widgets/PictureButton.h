@@ -16,7 +16,6 @@ class PictureButton final : public QAbstractButton {
                 QWidget* parent = nullptr);
 
   QColor Background() const { return background_; }
-  const QPixmap& Picture() const { return picture_; }
 
   QSize sizeHint() const override { return {96, 64}; }
 
