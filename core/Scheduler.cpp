@@ -35,14 +35,14 @@ void StationController::Timer2_Timer() {
     // Each rule reads the clock afresh: after an announcement has run, the next rule no
     // longer sees second 1, so one tick fires at most once.
     const int minute = platform_.clock.Now().minute;
-    const int second = platform_.clock.Now().second;
-    if (minute == rule.minute && second == kFiringSecond && options_.IsSet(rule.box)) {
-      RunScheduledAnnouncement();
+    const LocalTime reading = platform_.clock.Now();
+    if (minute == rule.minute && reading.second == kFiringSecond && options_.IsSet(rule.box)) {
+      RunScheduledAnnouncement(reading);
     }
   }
 }
 
-void StationController::RunScheduledAnnouncement() {
+void StationController::RunScheduledAnnouncement(const LocalTime& reading) {
   scheduledAnnouncementRunning_ = true;
   const std::string& app = platform_.app.path;
   // Empty until read, and kept when a later read fails; empty counts as no station.
@@ -56,6 +56,8 @@ void StationController::RunScheduledAnnouncement() {
     Wait(2000);
   };
 
+  state_.hora = std::to_string(reading.hour);
+  state_.minuto = std::to_string(reading.minute);
   PadHoraMinuto();
 
   if (options_.IsSet(Box::Check7)) {
@@ -83,9 +85,12 @@ void StationController::RunScheduledAnnouncement() {
     if (!ExisteArquivo(TemperatureFile(app))) {
       ShowTemperatureFileMissing(messages::kTemperatureFileMissing);
     } else {
+      std::size_t spoken = 0;
       for (TemperatureLine& line : ScanTemperatureFile(ReadTemperatureFile().value_or(""))) {
+        if (line.key && spoken == kMostTemperaturesSpoken) break;
         state_.intext = line.text;
         if (!line.key) continue;
+        ++spoken;
         if (options_.IsSet(Box::Check7)) {
           if (readConnection()) {
             SendIp(*line.key);

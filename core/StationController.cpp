@@ -30,6 +30,7 @@ void StationController::Form_Load() {
 
 void StationController::RefreshLights() {
   if (ended_) return;
+  RetryUnconfirmedReleases();
   const LightColour radio = LightFor(state_.Echo->RadioReceiving());
   if (display_.Shape1 != radio) {
     display_.Shape1 = radio;
@@ -55,8 +56,9 @@ void StationController::Command4_Click() {
 
 bool StationController::AskQuit() {
   if (ended_) return true;
-  const MsgAnswer answer = ShowMessage(MessageRequest{messages::kQuitQuestion, platform_.app.executable,
-                                MsgButtons::YesNo, MsgIcon::Question, MsgAnswer::No});
+  const MsgAnswer answer =
+      ShowMessage(MessageRequest{messages::kQuitQuestion, platform_.app.executable,
+                                 MsgButtons::YesNo, MsgIcon::Question, MsgAnswer::No});
   if (answer != MsgAnswer::Yes) return false;
   ReleaseTransmitters();
   ended_ = true;
@@ -93,7 +95,7 @@ void StationController::ApplyOptions(OptionsCaller caller) {
       ApplyOptionLines(SplitLines(*bytes), *this, ApplyMode::StopAtBadLine);
   if (outcome.badLine) {
     ShowMessage(std::string(messages::kOptionsBadLine) + std::to_string(*outcome.badLine) +
-        messages::kOptionsBadLineTail);
+                messages::kOptionsBadLineTail);
   }
 }
 
@@ -142,6 +144,12 @@ std::optional<std::string> StationController::ReadTemperatureFile() {
   return platform_.files.ReadAll(TemperatureFile(platform_.app.path));
 }
 
+std::vector<std::string> StationController::SpokenTemperatureKeys() {
+  std::vector<std::string> keys = TemperatureKeys(ReadTemperatureFile().value_or(""));
+  if (keys.size() > kMostTemperaturesSpoken) keys.resize(kMostTemperaturesSpoken);
+  return keys;
+}
+
 void StationController::Wait(int milliseconds) {
   if (ended_) return;
   platform_.pause.Sleep(std::chrono::milliseconds(milliseconds));
@@ -149,14 +157,12 @@ void StationController::Wait(int milliseconds) {
 
 void StationController::RfTransmit(bool on) {
   if (ended_) return;
-  rfOn_ = on;
-  state_.Echo->SetRfTransmit(on);
+  rf_.Record(on, state_.Echo->SetRfTransmit(on));
 }
 
 void StationController::IpTransmit(bool on) {
   if (ended_) return;
-  ipOn_ = on;
-  state_.Echo->SetIpTransmit(on);
+  ip_.Record(on, state_.Echo->SetIpTransmit(on));
 }
 
 void StationController::PlayOnRf(const std::string& path) {
@@ -187,8 +193,14 @@ void StationController::ShowTemperatureFileMissing(const char* text) {
 }
 
 void StationController::ReleaseTransmitters() {
-  if (rfOn_) RfTransmit(false);
-  if (ipOn_) IpTransmit(false);
+  if (!rf_.confirmedOff) RfTransmit(false);
+  if (!ip_.confirmedOff) IpTransmit(false);
+}
+
+// A switch still asked on belongs to a send in progress, which releases it itself.
+void StationController::RetryUnconfirmedReleases() {
+  if (rf_.AwaitsRelease()) RfTransmit(false);
+  if (ip_.AwaitsRelease()) IpTransmit(false);
 }
 
 }  // namespace quendal

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/Display.h"
 #include "core/StationState.h"
@@ -37,7 +38,8 @@ struct Platform {
 // Single-threaded. A handler may be re-entered from a timer tick while it waits in a
 // message box (the platform delivers ticks there); the handlers are written for that.
 // Transmit switches the program turned on are turned off before any message box opens
-// and before the program ends, so no wait for the operator ever keeps a carrier up.
+// and before the program ends, so no wait for the operator ever keeps a carrier up; a
+// release the host refused or lost is asked again on every tick until it is confirmed.
 class StationController final : private OptionControls {
  public:
   explicit StationController(Platform platform);
@@ -51,7 +53,8 @@ class StationController final : private OptionControls {
   // The three timers' ticks, in the order the platform runs them each second.
   void Timer1_Timer();  // clock refresh
   void Timer2_Timer();  // scheduler
-  void RefreshLights();  // Timer3
+  // Timer3: the lights, and a release the host has not yet confirmed is asked again.
+  void RefreshLights();
 
   // Buttons.
   void hora_rf_Click();
@@ -87,6 +90,10 @@ class StationController final : private OptionControls {
  private:
   enum class OptionsCaller { Load, Button };
 
+  // A file that grew a line per reading would otherwise key the transmitter once per line
+  // and hold the window for as long.
+  static constexpr std::size_t kMostTemperaturesSpoken = 10;
+
   // OptionControls, for the click rules and the options reader.
   std::int16_t Value(Box box) const override { return options_.Value(box); }
   void SetValue(Box box, std::int16_t value) override { SetBox(box, value); }
@@ -95,8 +102,23 @@ class StationController final : private OptionControls {
   void RunSchedulerTick() override { Timer2_Timer(); }
   void Repaint() override { platform_.desktop.Repaint(); }
 
+  // A transmit switch as the program asked it and as the host last confirmed it.
+  struct TransmitSwitch {
+    bool asked = false;
+    // Only a release the host took confirms a switch off: a failed write, either way,
+    // may still have reached the transmitter.
+    bool confirmedOff = true;
+    void Record(bool on, bool taken) {
+      asked = on;
+      confirmedOff = on ? false : taken || confirmedOff;
+    }
+    bool AwaitsRelease() const { return !asked && !confirmedOff; }
+  };
+
   void ApplyOptions(OptionsCaller caller);
-  void RunScheduledAnnouncement();
+  // `reading` is the clock reading that matched the schedule: its hour and minute are
+  // the ones spoken, however stale the clock refresh's texts are by then.
+  void RunScheduledAnnouncement(const LocalTime& reading);
   void TemperatureTail(bool afterRfTime);
   void SendRf(const std::string& key);
   void SendIp(const std::string& key);
@@ -109,6 +131,8 @@ class StationController final : private OptionControls {
   bool StationReceiving();
   void PadHoraMinuto();
   std::optional<std::string> ReadTemperatureFile();
+  // The keys an announcement speaks: those of the first matching lines of the file.
+  std::vector<std::string> SpokenTemperatureKeys();
 
   // Platform steps. After the program has ended they do nothing, so a sequence that
   // unwinds from a nested end puts nothing more on air.
@@ -122,6 +146,7 @@ class StationController final : private OptionControls {
   void ShowTemperatureFileMissing(const char* text);
   MsgAnswer ShowMessage(MessageRequest request);
   void ReleaseTransmitters();
+  void RetryUnconfirmedReleases();
   void SetLabel(std::string& field, DisplayField which, std::string text);
 
   Platform platform_;
@@ -133,10 +158,8 @@ class StationController final : private OptionControls {
 
   bool timersEnabled_ = false;
   bool ended_ = false;
-  // What the program last asked of the transmit switches, taken or not: a write that
-  // failed may still have reached the host.
-  bool rfOn_ = false;
-  bool ipOn_ = false;
+  TransmitSwitch rf_;
+  TransmitSwitch ip_;
   // A scheduler tick that comes in while a scheduled announcement waits in one of its
   // message boxes ends at once, so one scheduled time never starts two announcements.
   bool scheduledAnnouncementRunning_ = false;

@@ -11,7 +11,7 @@ void StationController::Command2_Click() {
     if (!ExisteArquivo(TemperatureFile(platform_.app.path))) {
       ShowTemperatureFileMissing(messages::kTemperatureFileMissingShort);
     } else {
-      for (const std::string& key : TemperatureKeys(ReadTemperatureFile().value_or(""))) {
+      for (const std::string& key : SpokenTemperatureKeys()) {
         Wait(2000);
         AnnounceKey(key);
       }
@@ -35,7 +35,7 @@ void StationController::TemperatureTail(bool afterRfTime) {
     if (!ExisteArquivo(TemperatureFile(platform_.app.path))) {
       ShowTemperatureFileMissing(messages::kTemperatureFileMissing);
     } else {
-      for (const std::string& key : TemperatureKeys(ReadTemperatureFile().value_or(""))) {
+      for (const std::string& key : SpokenTemperatureKeys()) {
         AnnounceKey(key);
       }
     }
