@@ -14,7 +14,7 @@ namespace quendal {
 // connection and the next one reconnects, so the link recovers when rigctld comes back.
 //
 // A transmitter keyed through it is unkeyed when the object goes, when the process
-// exits and on SIGTERM, SIGINT and SIGHUP.
+// exits and on SIGTERM, SIGINT and SIGHUP, from the moment the key request is sent.
 class RigctldHost final : public HostObject {
  public:
   static constexpr std::chrono::milliseconds kDefaultDeadline{300};
@@ -31,6 +31,8 @@ class RigctldHost final : public HostObject {
   bool PlayAudioFile(const std::string&, bool) override { return false; }
 
  private:
+  void ArmRelease();
+
   RigctldConnection connection_;
 };
 
@@ -38,9 +40,7 @@ class RigctldHostFactory final : public HostFactory {
  public:
   explicit RigctldHostFactory(RigctldAddress address) : address_(std::move(address)) {}
   // The link connects on first use, so a daemon that starts after the program is found.
-  std::shared_ptr<HostObject> Create() override {
-    return std::make_shared<RigctldHost>(address_);
-  }
+  std::shared_ptr<HostObject> Create() override { return std::make_shared<RigctldHost>(address_); }
 
  private:
   RigctldAddress address_;
