@@ -3,8 +3,9 @@
 #include <memory>
 
 #include "core/StationController.h"
-#include "platform/LocalFiles.h"
+#include "guard/GuardedHostFactory.h"
 #include "host/SimulatedHost.h"
+#include "platform/LocalFiles.h"
 #include "ui/qt/FrmQuendal.h"
 #include "ui/qt/LaunchOptions.h"
 #include "ui/qt/SimulatedHostWindow.h"
@@ -36,7 +37,7 @@ class DesktopStation final {
   void RunTick();
 
   std::shared_ptr<SimulatedHost> host_ = std::make_shared<SimulatedHost>();
-  ChosenHostFactory hosts_;
+  guard::GuardedHostFactory hosts_;
   std::unique_ptr<SoundOutput> sound_;
   EventGate gate_;
   QtPause pause_{gate_};
