@@ -9,7 +9,7 @@ namespace quendal {
 
 // A radio driven through hamlib's rigctld: RfTransmit keys PTT ("T 1" / "T 0") and
 // RadioReceiving is the squelch ("\get_dcd": open means receiving). This link has no
-// internet side: InternetReceiving is False, ConnectedCount 0, and IpTransmit and
+// internet side: InternetReceiving is False, ConnectedCount 0, and keying IpTransmit and
 // PlayAudioFile fail. Each call waits at most `deadline`; a failed call drops the
 // connection and the next one reconnects, so the link recovers when rigctld comes back.
 //
@@ -27,7 +27,8 @@ class RigctldHost final : public HostObject {
   std::optional<bool> InternetReceiving() override { return false; }
   std::optional<std::int32_t> ConnectedCount() override { return 0; }
   bool SetRfTransmit(bool on) override;
-  bool SetIpTransmit(bool) override { return false; }
+  // No internet transmitter to key, so one that is always off: a release is taken.
+  bool SetIpTransmit(bool on) override { return !on; }
   bool PlayAudioFile(const std::string&, bool) override { return false; }
 
  private:
