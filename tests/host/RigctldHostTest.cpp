@@ -1,12 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <csignal>
-#include <thread>
-#include <cstdio>
-
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "RigctldTestSupport.h"
 #include "host/rigctld/RigctldHost.h"
@@ -24,11 +18,11 @@ class WithRealRigctld : public ::testing::Test {
  protected:
   void SetUp() override {
     if (!RealRigctld::Available()) GTEST_SKIP() << "rigctld is not installed (libhamlib-utils)";
-    ASSERT_TRUE(daemon_.Start()) << "rigctld did not start";
+    ASSERT_TRUE(daemon_.StartOnFreePort()) << "rigctld did not start";
   }
   RigctldAddress Address() const { return {"127.0.0.1", daemon_.Port()}; }
 
-  RealRigctld daemon_{testing::FreePort()};
+  RealRigctld daemon_;
 };
 
 TEST_F(WithRealRigctld, KeysAndReleasesThePtt) {
@@ -133,44 +127,6 @@ TEST(RigctldAddress, ParsesHostAndPort) {
   EXPECT_FALSE(ParseRigctldAddress("host:99999"));
   EXPECT_FALSE(ParseRigctldAddress("host:x"));
 }
-
-// A process that keyed the radio and then ends (by a signal or by returning) unkeys it.
-class ReleaseOnWayOut : public WithRealRigctld, public ::testing::WithParamInterface<int> {};
-
-TEST_P(ReleaseOnWayOut, UnkeysBeforeTheProcessEnds) {
-  const int signal = GetParam();
-  const std::string command = std::string(RIGCTLD_KEY_PROBE) + " " +
-                              std::to_string(daemon_.Port()) + (signal ? " wait" : " exit");
-  FILE* probe = ::popen(command.c_str(), "r");
-  ASSERT_NE(probe, nullptr);
-  char line[32] = {};
-  ASSERT_NE(std::fgets(line, sizeof line, probe), nullptr);
-  int pid = 0;
-  ASSERT_EQ(std::sscanf(line, "keyed %d", &pid), 1) << line;
-  if (signal) {
-    EXPECT_EQ(PttFromSecondConnection(daemon_.Port()), "1");
-    ASSERT_EQ(::kill(pid, signal), 0);
-  }
-  ::pclose(probe);
-  // The daemon may still be working through the release on a loaded machine.
-  std::optional<std::string> ptt;
-  for (int attempt = 0; attempt < 20 && (ptt = PttFromSecondConnection(daemon_.Port())) != "0";
-       ++attempt) {
-    std::this_thread::sleep_for(100ms);
-  }
-  EXPECT_EQ(ptt, "0");
-}
-
-INSTANTIATE_TEST_SUITE_P(Signals, ReleaseOnWayOut,
-                         ::testing::Values(0, SIGTERM, SIGINT, SIGHUP),
-                         [](const ::testing::TestParamInfo<int>& way) -> std::string {
-                           switch (way.param) {
-                             case SIGTERM: return "Sigterm";
-                             case SIGINT: return "Sigint";
-                             case SIGHUP: return "Sighup";
-                             default: return "Exit";
-                           }
-                         });
 
 }  // namespace
 }  // namespace quendal

@@ -50,8 +50,8 @@ bool RealRigctld::Start() {
   const std::string port = std::to_string(port_);
   pid_ = ::fork();
   if (pid_ == 0) {
-    ::execlp("rigctld", "rigctld", "-m", "1", "-P", "RIG", "-T", "127.0.0.1", "-t",
-             port.c_str(), static_cast<char*>(nullptr));
+    ::execlp("rigctld", "rigctld", "-m", "1", "-P", "RIG", "-T", "127.0.0.1", "-t", port.c_str(),
+             static_cast<char*>(nullptr));
     ::_exit(127);
   }
   for (int attempt = 0; attempt < 100; ++attempt) {
@@ -63,6 +63,14 @@ bool RealRigctld::Start() {
     }
     if (PttFromSecondConnection(port_)) return true;
     std::this_thread::sleep_for(std::chrono::milliseconds(30));
+  }
+  return false;
+}
+
+bool RealRigctld::StartOnFreePort() {
+  for (int attempt = 0; attempt < 5; ++attempt) {
+    port_ = FreePort();
+    if (Start()) return true;
   }
   return false;
 }
@@ -113,17 +121,38 @@ void FakeRigctld::Serve() {
       for (std::size_t end; (end = pending[i].find('\n')) != std::string::npos;) {
         const std::string command = pending[i].substr(0, end);
         pending[i].erase(0, end + 1);
-        if (silent) continue;
-        if (command == "T 1") ++keyRequests;
-        const std::string reply =
-            command == "\\get_dcd" ? (squelchOpen ? "1\n" : "0\n") : "RPRT 0\n";
-        ::send(watched[i].fd, reply.data(), reply.size(), MSG_NOSIGNAL);
+        const std::optional<std::string> reply = Answer(command);
+        if (reply && reply->empty()) {
+          ::close(watched[i].fd);
+          watched[i].fd = -1;
+          break;
+        }
+        if (reply) ::send(watched[i].fd, reply->data(), reply->size(), MSG_NOSIGNAL);
       }
     }
   }
   for (std::size_t i = 1; i < watched.size(); ++i) {
     if (watched[i].fd >= 0) ::close(watched[i].fd);
   }
+}
+
+std::optional<std::string> FakeRigctld::Answer(const std::string& command) {
+  if (silent) return std::nullopt;
+  if (command == "\\get_dcd") return squelchOpen ? "1\n" : "0\n";
+  if (command == "t") return ptt ? "1\n" : "0\n";
+  if (command == "T 1") {
+    ++keyRequests;
+    ptt = true;
+    if (onKeyRequest) onKeyRequest();
+    if (holdKeyReply) return std::nullopt;
+  }
+  if (command == "T 0") {
+    ++releaseRequests;
+    if (release == Release::Drop) return "";
+    if (release == Release::Refuse) return "RPRT -1\n";
+    ptt = false;
+  }
+  return "RPRT 0\n";
 }
 
 }  // namespace quendal::testing

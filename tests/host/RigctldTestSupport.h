@@ -3,6 +3,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <thread>
@@ -18,10 +19,13 @@ std::uint16_t FreePort();
 class RealRigctld {
  public:
   static bool Available();
-  explicit RealRigctld(std::uint16_t port);
+  explicit RealRigctld(std::uint16_t port = 0);
   ~RealRigctld() { Stop(); }
   // Starts the daemon and waits until it accepts connections; false if it did not.
   bool Start();
+  // Starts it on a free port, another one each time the port was taken meanwhile (by a
+  // test suite running beside this one).
+  bool StartOnFreePort();
   void Stop();
   std::uint16_t Port() const { return port_; }
 
@@ -33,8 +37,10 @@ class RealRigctld {
 // Asks the daemon on `port`, over a connection of its own, whether PTT is on ("1"/"0").
 std::optional<std::string> PttFromSecondConnection(std::uint16_t port);
 
-// A rigctld stand-in on loopback: answers "\get_dcd" with `squelchOpen` and every other
-// command with "RPRT 0", or stays silent when `silent` is set.
+// A rigctld stand-in on loopback with a radio's PTT: answers "\get_dcd" with
+// `squelchOpen`, "t" with the PTT, and every other command with "RPRT 0", or stays silent
+// when `silent` is set. It can hold the answer to "T 1" (the radio keys all the same),
+// and refuse "T 0" or drop the connection on it.
 class FakeRigctld {
  public:
   FakeRigctld();
@@ -44,9 +50,18 @@ class FakeRigctld {
   std::atomic<bool> squelchOpen{false};
   std::atomic<bool> silent{false};
   std::atomic<int> keyRequests{0};
+  enum class Release { Take, Refuse, Drop };
+  std::atomic<Release> release{Release::Take};
+  std::atomic<bool> holdKeyReply{false};
+  std::atomic<bool> ptt{false};
+  std::atomic<int> releaseRequests{0};
+  // Runs on the stand-in's thread as "T 1" arrives, before any answer.
+  std::function<void()> onKeyRequest;
 
  private:
   void Serve();
+  // What to send back; nullopt sends nothing, and an empty text drops the connection.
+  std::optional<std::string> Answer(const std::string& command);
   int listener_ = -1;
   std::uint16_t port_ = 0;
   std::atomic<bool> stopping_{false};

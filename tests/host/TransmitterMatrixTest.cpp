@@ -1,0 +1,155 @@
+// However the program ends or the radio answers, the transmitter ends unkeyed: the desktop
+// program (with its guard) or the bare link, on a rigctld stand-in that can hold, refuse or
+// drop; the guard's time-out fires only for a carrier held past its limit.
+
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <thread>
+#include <vector>
+
+#include "RigctldTestSupport.h"
+#include "options/OptionsFile.h"
+
+namespace quendal {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+using testing::FakeRigctld;
+using Clock = std::chrono::steady_clock;
+
+enum class Way { Exit, Keyed, KeyRequest, ReleaseRefused, ReleaseLost, GuardTimeOut };
+struct Case {
+  std::string name;
+  const char* program;
+  int signal;
+  Way way;
+};
+
+constexpr const char* kProgram = QUENDAL_PROGRAM;
+constexpr const char* kProbe = RIGCTLD_KEY_PROBE;  // the bare link, with no guard
+
+std::vector<Case> Cases() {
+  const std::pair<const char*, int> signals[] = {{"Sigterm", SIGTERM}, {"Sigint", SIGINT},
+                                                 {"Sighup", SIGHUP},   {"Sigquit", SIGQUIT},
+                                                 {"Sigabrt", SIGABRT}, {"Sigkill", SIGKILL}};
+  std::vector<Case> cases = {{"UnguardedExit", kProbe, 0, Way::Exit},
+                             {"ReleaseRefused", kProgram, SIGKILL, Way::ReleaseRefused},
+                             {"ReleaseLost", kProgram, SIGKILL, Way::ReleaseLost},
+                             {"GuardTimeOut", QUENDAL_GUARD, SIGKILL, Way::GuardTimeOut}};
+  for (const auto& [name, signal] : signals) {
+    for (const Way way : {Way::Keyed, Way::KeyRequest}) {
+      const std::string when = way == Way::Keyed ? "Keyed" : "KeyRequest";
+      cases.push_back({when + name, kProgram, signal, way});
+      // The link's own release, which covers the signals a process can catch.
+      if (signal == SIGTERM || signal == SIGINT || signal == SIGHUP) {
+        cases.push_back({"Unguarded" + when + name, kProbe, signal, way});
+      }
+    }
+  }
+  return cases;
+}
+
+bool Within(Clock::duration limit, const std::function<bool()>& done) {
+  for (const auto end = Clock::now() + limit; Clock::now() < end;
+       std::this_thread::sleep_for(10ms)) {
+    if (done()) return true;
+  }
+  return done();
+}
+
+// The desktop program keys at its first full hour, one second after its clock starts.
+fs::path StationFolder(const std::string& name) {
+  const fs::path folder =
+      fs::temp_directory_path() / ("quendal-matrix-" + std::to_string(::getpid()) + "-" + name);
+  fs::create_directories(folder);
+  OptionSet options;
+  options.SetValue(Box::Check1, kSet);
+  options.SetValue(Box::Check4, kSet);
+  std::ofstream(folder / kOptionsFileName, std::ios::binary) << FormatOptionsFile(options);
+  return folder;
+}
+
+pid_t Launch(const Case& c, const fs::path& folder, std::uint16_t port, int input) {
+  const std::string host = "rigctld=127.0.0.1:" + std::to_string(port);
+  const pid_t pid = ::fork();
+  if (pid != 0) return pid;
+  if (input >= 0) ::dup2(input, STDIN_FILENO);
+  const rlimit noCore{0, 0};
+  ::setrlimit(RLIMIT_CORE, &noCore);
+  ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  if (::chdir(folder.c_str()) != 0 || !std::freopen("output.txt", "w", stderr)) ::_exit(126);
+  ::dup2(STDERR_FILENO, STDOUT_FILENO);
+  if (c.program == kProbe) {
+    ::execl(c.program, c.program, std::to_string(port).c_str(), c.signal ? "wait" : "exit",
+            nullptr);
+  } else if (c.way == Way::GuardTimeOut) {
+    ::execl(c.program, c.program, "--host", host.c_str(), "--limit", "1", nullptr);
+  } else {
+    ::execl(c.program, c.program, "--host", host.c_str(), "--clock", "14:00:00", nullptr);
+  }
+  ::_exit(127);
+}
+
+class TransmitterEndsUnkeyed : public ::testing::TestWithParam<Case> {};
+
+TEST_P(TransmitterEndsUnkeyed, WhateverTheWay) {
+  const Case& c = GetParam();
+  FakeRigctld radio;
+  radio.holdKeyReply = c.way == Way::KeyRequest;
+  if (c.way == Way::ReleaseRefused) radio.release = FakeRigctld::Release::Refuse;
+  if (c.way == Way::ReleaseLost) radio.release = FakeRigctld::Release::Drop;
+  pid_t pid = -1;
+  if (c.way == Way::KeyRequest) radio.onKeyRequest = [&] { ::kill(pid, c.signal); };
+  int channel[2] = {-1, -1};  // the guard's parent end, when the test is its parent
+  if (c.way == Way::GuardTimeOut) {
+    ASSERT_EQ(::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, channel), 0);
+    radio.ptt = true;
+    ASSERT_EQ(::write(channel[0], "R", 1), 1);
+  }
+  const fs::path folder = StationFolder(c.name);
+  pid = Launch(c, folder, radio.Port(), channel[1]);
+  ::close(channel[1]);
+  const auto released = [&] { return !radio.ptt; };
+
+  ASSERT_TRUE(Within(20s, [&] { return radio.keyRequests > 0 || radio.ptt; })) << "never keyed";
+  if (c.way == Way::Keyed) std::this_thread::sleep_for(300ms);  // the key taken
+  if (c.way == Way::GuardTimeOut) {
+    EXPECT_FALSE(Within(800ms, released)) << "timed out early";
+    EXPECT_TRUE(Within(3s, released));
+  }
+  if (c.way == Way::ReleaseRefused || c.way == Way::ReleaseLost) {
+    EXPECT_TRUE(Within(20s, [&] { return radio.releaseRequests >= 3; })) << "not asked again";
+    EXPECT_TRUE(radio.ptt);
+    radio.release = FakeRigctld::Release::Take;
+    const auto healthy = Clock::now();
+    EXPECT_TRUE(Within(2s, released));  // asked again on the next tick
+    std::printf("released %lld ms after the daemon answered again\n",
+                static_cast<long long>((Clock::now() - healthy) / 1ms));
+  }
+  if (c.signal && c.way != Way::KeyRequest) ::kill(pid, c.signal);
+  ::waitpid(pid, nullptr, 0);
+  ::close(channel[0]);
+  EXPECT_TRUE(Within(5s, released));
+  std::stringstream output;
+  output << std::ifstream(folder / "output.txt").rdbuf();
+  EXPECT_EQ(output.str().find("keyed for") != std::string::npos, c.way == Way::GuardTimeOut);
+  std::printf("| %s | %s |\n", c.name.c_str(), radio.ptt ? "keyed" : "unkeyed");
+  fs::remove_all(folder);
+}
+
+INSTANTIATE_TEST_SUITE_P(Matrix, TransmitterEndsUnkeyed, ::testing::ValuesIn(Cases()),
+                         [](const ::testing::TestParamInfo<Case>& c) { return c.param.name; });
+
+}  // namespace
+}  // namespace quendal
