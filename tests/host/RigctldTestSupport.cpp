@@ -54,7 +54,8 @@ bool RealRigctld::Start() {
              static_cast<char*>(nullptr));
     ::_exit(127);
   }
-  for (int attempt = 0; attempt < 100; ++attempt) {
+  // A loaded machine may take seconds to start it.
+  for (int attempt = 0; attempt < 300; ++attempt) {
     // Our daemon must be the one answering: one that could not bind the port has exited,
     // and whatever answers there is another test's.
     if (::waitpid(pid_, nullptr, WNOHANG) != 0) {
@@ -64,6 +65,7 @@ bool RealRigctld::Start() {
     if (PttFromSecondConnection(port_)) return true;
     std::this_thread::sleep_for(std::chrono::milliseconds(30));
   }
+  Stop();
   return false;
 }
 
