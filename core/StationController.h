@@ -86,6 +86,8 @@ class StationController final : private OptionControls {
   const OptionSet& Options() const { return options_; }
   const StationState& State() const { return state_; }
   const Display& GetDisplay() const { return display_; }
+  // Once true, no handler does anything more: the timers of one tick stop between them.
+  bool HasEnded() const { return ended_; }
 
  private:
   enum class OptionsCaller { Load, Button };
