@@ -1,14 +1,11 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/qt/DesignedDialog.h"
 
 namespace quendal {
 
-// The help text as designed: eleven lines ended by CR LF.
-extern const char* const kHelpText;
-
 // The Help window: a short text and a button back.
-class Ajuda final : public QDialog {
+class Ajuda final : public DesignedDialog {
   Q_OBJECT
 
  public:

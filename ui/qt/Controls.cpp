@@ -4,85 +4,135 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 
 #include "ui/qt/Look.h"
+#include "ui/qt/Pictures.h"
+#include "ui/qt/widgets/AnimatedImage.h"
+#include "ui/qt/widgets/LightShape.h"
 #include "ui/qt/widgets/OptionBox.h"
 #include "ui/qt/widgets/PictureButton.h"
 
 namespace quendal {
-namespace {
-
-// Every designed control carries its designer name, its place and its face.
-void Place(QWidget& control, const char* name, QRect where, const QFont& font) {
-  control.setObjectName(name);
-  control.setGeometry(where);
-  control.setFont(font);
-}
-
-}  // namespace
 
 Designer::Designer(QWidget& form) : form_(form), dpi_(form.logicalDpiY()) {
   form_.setFont(DefaultFont());
 }
 
-QRect Designer::Rect(int left, int top, int width, int height) const {
-  return TwipsRect(left, top, width, height, dpi_);
+void Designer::Build(const forms::Form& design) {
+  form_.setObjectName(Utf8(design.name));
+  form_.setWindowTitle(Utf8(design.caption));
+  form_.setFixedSize(Rect({0, 0, design.width, design.height}).size());
+  for (const forms::Control& control : design.controls) {
+    QWidget* parent =
+        control.parent == design.name ? &form_ : form_.findChild<QWidget*>(Utf8(control.parent));
+    Make(control, *parent);
+  }
 }
 
-QLabel& Designer::Label(QWidget& parent, const char* name, const QString& caption, QRect where,
-                        const QFont& font) {
-  auto* label = new QLabel(caption, &parent);
-  Place(*label, name, where, font);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+QRect Designer::Rect(const forms::Twips& place) const {
+  return TwipsRect(place.left, place.top, place.width, place.height, dpi_);
+}
+
+QWidget& Designer::Make(const forms::Control& control, QWidget& parent) {
+  using Kind = forms::Kind;
+  QWidget* made = nullptr;
+  switch (control.kind) {
+    case Kind::Label:
+    case Kind::PictureBox:
+      return MakeLabel(control, parent);
+    case Kind::Line:
+      return MakeLine(control, parent);
+    case Kind::Frame:
+      made = new QGroupBox(Utf8(control.caption), &parent);
+      break;
+    case Kind::CheckBox:
+      made = new OptionBox(Utf8(control.caption), &parent);
+      break;
+    case Kind::PictureButton:
+      made = new PictureButton(Utf8(control.caption), ColourOf(control.background, form_),
+                               ButtonPictureFor(control.picture), &parent);
+      break;
+    case Kind::TextBox:
+      made = new QLineEdit(&parent);
+      break;
+    case Kind::MultiLineTextBox: {
+      auto* text = new QPlainTextEdit(&parent);
+      text->setTabChangesFocus(true);
+      text->setPlainText(Utf8(control.caption).replace("\r\n", "\n"));
+      made = text;
+      break;
+    }
+    case Kind::Shape:
+      made = new LightShape(ColourOf(control.background, form_), &parent);
+      break;
+    case Kind::AnimatedImage: {
+      auto* box = new AnimatedImage(&parent);
+      Animate(*box, control.picture);
+      made = box;
+      break;
+    }
+  }
+  made->setObjectName(Utf8(control.name));
+  made->setGeometry(Rect(control.place));
+  made->setFont(FontOf(control.font));
+  KeepOwnTextColour(*made, parent);
+  if (control.text != forms::kNoColour) SetTextColour(*made, ColourOf(control.text, form_));
+  return *made;
+}
+
+QWidget& Designer::MakeLabel(const forms::Control& control, QWidget& parent) {
+  auto* label = new QLabel(Utf8(control.caption), &parent);
+  label->setObjectName(Utf8(control.name));
+  label->setGeometry(Rect(control.place));
+  label->setFont(FontOf(control.font));
   label->setWordWrap(true);
+  // A bordered label is a one-line display, its text in the middle of the panel.
+  const Qt::Alignment vertical = control.bordered ? Qt::AlignVCenter : Qt::AlignTop;
+  label->setAlignment((control.centred ? Qt::AlignHCenter : Qt::AlignLeft) | vertical);
+  if (control.bordered) label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  if (control.kind == forms::Kind::PictureBox) label->setPixmap(StillPictureFor(control.picture));
   KeepOwnTextColour(*label, parent);
+  if (control.text != forms::kNoColour) SetTextColour(*label, ColourOf(control.text, form_));
+  if (control.background != forms::kNoColour) {
+    SetBackground(*label, ColourOf(control.background, form_));
+  }
   return *label;
 }
 
-QGroupBox& Designer::Frame(QWidget& parent, const char* name, const QString& caption, QRect where,
-                           const QFont& font, const QColor& captionColour) {
-  auto* frame = new QGroupBox(caption, &parent);
-  Place(*frame, name, where, font);
-  SetTextColour(*frame, captionColour);
-  return *frame;
-}
-
-OptionBox& Designer::Box(QWidget& parent, const char* name, const QString& caption, QRect where,
-                         const QFont& font) {
-  auto* box = new OptionBox(caption, &parent);
-  Place(*box, name, where, font);
-  KeepOwnTextColour(*box, parent);
-  return *box;
-}
-
-PictureButton& Designer::Button(QWidget& parent, const char* name, const QString& caption,
-                                QRect where, const QFont& font, const QColor& background,
-                                const QPixmap& picture) {
-  auto* button = new PictureButton(caption, background, picture, &parent);
-  Place(*button, name, where, font);
-  return *button;
-}
-
-QFrame& Designer::HorizontalLine(QWidget& parent, const char* name, int x1, int x2, int y) {
+QWidget& Designer::MakeLine(const forms::Control& control, QWidget& parent) {
   auto* line = new QFrame(&parent);
-  line->setObjectName(name);
+  line->setObjectName(Utf8(control.name));
   line->setFrameStyle(QFrame::HLine | QFrame::Plain);
   line->setLineWidth(1);
-  const QRect span = Rect(x1, y, x2 - x1, 0);
+  const QRect span = Rect(control.place);
   line->setGeometry(span.x(), span.y(), span.width(), 1);
   SetTextColour(*line, Qt::black);
   return *line;
 }
 
-void Designer::FitCaption(QLabel& label) const {
-  label.setWordWrap(false);
-  const int needed = label.fontMetrics().horizontalAdvance(label.text()) + 2 * label.margin() + 2;
-  if (needed > label.width()) label.resize(needed, label.height());
+void Designer::SetTabOrder(const forms::Form& design) {
+  QWidget* previous = nullptr;
+  for (std::string_view name : design.tabOrder) {
+    const forms::Control* control = forms::Find(design, name);
+    if (!control || !forms::TakesFocus(control->kind)) continue;
+    QWidget* next = form_.findChild<QWidget*>(Utf8(name));
+    if (previous) QWidget::setTabOrder(previous, next);
+    previous = next;
+  }
+  form_.findChild<QWidget*>(Utf8(forms::InitialFocus(design)))->setFocus();
 }
 
 void Designer::KeepOwnTextColour(QWidget& control, QWidget& parent) const {
   if (&parent == &form_) return;
   SetTextColour(control, QApplication::palette().color(QPalette::WindowText));
+}
+
+void FitCaption(QLabel& label) {
+  label.setWordWrap(false);
+  const int needed = label.fontMetrics().horizontalAdvance(label.text()) + 2 * label.margin() + 2;
+  if (needed > label.width()) label.resize(needed, label.height());
 }
 
 }  // namespace quendal

@@ -1,50 +1,48 @@
 #pragma once
 
-#include <QColor>
-#include <QFont>
-#include <QPixmap>
 #include <QRect>
 #include <QString>
+#include <string_view>
 
-class QFrame;
-class QGroupBox;
+#include "ui/forms/Form.h"
+
 class QLabel;
 class QWidget;
 
 namespace quendal {
 
-class OptionBox;
-class PictureButton;
+inline QString Utf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
-// Places controls the way the window designer laid them out: names, twips, faces and
+// Builds a window the way the window designer laid it out: names, twips, faces and
 // colours as designed, converted for this screen.
 class Designer {
  public:
   explicit Designer(QWidget& form);
 
-  QRect Rect(int left, int top, int width, int height) const;
-
-  QLabel& Label(QWidget& parent, const char* name, const QString& caption, QRect where,
-                const QFont& font);
-  QGroupBox& Frame(QWidget& parent, const char* name, const QString& caption, QRect where,
-                   const QFont& font, const QColor& captionColour);
-  OptionBox& Box(QWidget& parent, const char* name, const QString& caption, QRect where,
-                 const QFont& font);
-  PictureButton& Button(QWidget& parent, const char* name, const QString& caption, QRect where,
-                        const QFont& font, const QColor& background, const QPixmap& picture);
-  // Widens a one-line label whose caption is wider than designed, keeping its left edge:
-  // the faces here are not the designer's to the pixel, and a clipped word reads worse
-  // than a label a few pixels longer.
-  void FitCaption(QLabel& label) const;
-  // A one-pixel line from (x1, y) to (x2, y), in twips.
-  QFrame& HorizontalLine(QWidget& parent, const char* name, int x1, int x2, int y);
+  // Names, titles and sizes the window, then makes every control of `design` in the
+  // designer's order, each inside its parent.
+  void Build(const forms::Form& design);
+  // The designed keyboard order over the controls that take focus, and the focus on the
+  // first of them.
+  void SetTabOrder(const forms::Form& design);
 
  private:
+  QRect Rect(const forms::Twips& place) const;
+  QWidget& Make(const forms::Control& control, QWidget& parent);
+  QWidget& MakeLabel(const forms::Control& control, QWidget& parent);
+  QWidget& MakeLine(const forms::Control& control, QWidget& parent);
   // Inside a group box the caption colour must not reach the controls.
   void KeepOwnTextColour(QWidget& control, QWidget& parent) const;
 
   QWidget& form_;
   qreal dpi_;
 };
+
+// Widens a one-line label whose caption is wider than designed, keeping its left edge:
+// the faces here are not the designer's to the pixel, and a clipped word reads worse
+// than a label a few pixels longer.
+void FitCaption(QLabel& label);
 
 }  // namespace quendal

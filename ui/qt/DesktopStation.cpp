@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QDir>
 
+#include "ui/forms/Events.h"
 #include "ui/qt/Look.h"
 #include "ui/qt/platform/QtAppInfo.h"
 #include "ui/qt/platform/SoundOutputs.h"
@@ -25,7 +26,8 @@ DesktopStation::DesktopStation(const LaunchOptions& options)
           Platform{hosts_, *sound_, pause_, files_, clock_, messages_, desktop_, CurrentAppInfo()}),
       window_(controller_, gate_),
       ticks_(
-          clock_, gate_, [this] { return controller_.TimersEnabled(); }, [this] { RunTick(); }) {
+          clock_, gate_, [this] { return controller_.TimersEnabled(); },
+          [this] { forms::Tick(controller_); }) {
   messages_.SetOwner(&window_);
   desktop_.SetMainWindow(&window_);
   if (IsSimulated(options.host)) {
@@ -47,12 +49,6 @@ void DesktopStation::Start() {
     const QRect main = window_.frameGeometry();
     hostWindow_->move(main.right() + 12, main.top());
   }
-}
-
-void DesktopStation::RunTick() {
-  controller_.Timer1_Timer();
-  controller_.Timer2_Timer();
-  controller_.RefreshLights();
 }
 
 }  // namespace quendal

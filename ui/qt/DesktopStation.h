@@ -34,8 +34,6 @@ class DesktopStation final {
   SimulatedHostWindow* HostWindow() { return hostWindow_.get(); }
 
  private:
-  void RunTick();
-
   std::shared_ptr<SimulatedHost> host_ = std::make_shared<SimulatedHost>();
   guard::GuardedHostFactory hosts_;
   std::unique_ptr<SoundOutput> sound_;

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <array>
+#include <string_view>
 
 #include "core/Display.h"
 
@@ -13,11 +14,11 @@ namespace quendal {
 class EventGate;
 class LightShape;
 class OptionBox;
-class PictureButton;
 class StationController;
 
-// The main window. It hands every event to the controller through the gate and draws
-// what the controller reports; the controller owns every value it shows.
+// The main window, built from its designed table. It hands every event to the controller
+// through the gate and draws what the controller reports; the controller owns every value
+// it shows.
 class FrmQuendal final : public QWidget, private StationView {
   Q_OBJECT
 
@@ -29,12 +30,13 @@ class FrmQuendal final : public QWidget, private StationView {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void Build();
+  template <typename T>
+  T& Find(std::string_view name);
+  // The controls that show the controller's values.
+  void FindViews();
+  void Wire();
   // The whole picture from the controller, for a window made after values were set.
   void ShowAll();
-  void Wire();
-  void SetTabOrder();
-  void OnClick(PictureButton& button, void (StationController::*handler)());
 
   // StationView
   void BoxChanged(Box box) override;

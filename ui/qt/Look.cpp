@@ -53,6 +53,26 @@ QFont SerifFont(qreal points, bool bold) {
               points, bold);
 }
 
+QFont FontOf(const forms::Font& font) {
+  return font.face == forms::kTimesNewRoman ? SerifFont(font.points, font.bold)
+                                            : SansFont(font.points, font.bold);
+}
+
+QColor ColourOf(const forms::Colour& colour, const QWidget& window) {
+  using Source = forms::Colour::Source;
+  if (colour.source == Source::Rgb) return QColor(colour.red, colour.green, colour.blue);
+  if (colour.source == Source::None) return {};
+  switch (colour.system) {
+    case forms::SystemColour::ButtonText:
+      return window.palette().color(QPalette::ButtonText);
+    case forms::SystemColour::ActiveTitleBar:
+      return window.palette().color(QPalette::Active, QPalette::Highlight);
+    case forms::SystemColour::Desktop:
+      return QColor(0, 128, 128);
+  }
+  return {};
+}
+
 void SetTextColour(QWidget& widget, const QColor& colour) {
   QPalette palette = widget.palette();
   for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {

@@ -4,6 +4,8 @@
 #include <QFont>
 #include <QRect>
 
+#include "ui/forms/Form.h"
+
 class QWidget;
 
 // The window designer's units and faces, mapped onto this desktop.
@@ -21,6 +23,12 @@ QFont SerifFont(qreal points, bool bold);
 
 // The default font of the windows: MS Sans Serif 8.25 pt, regular.
 inline QFont DefaultFont() { return SansFont(8.25, false); }
+// A designed font: Times New Roman, or else a sans face.
+QFont FontOf(const forms::Font& font);
+
+// A designed colour; the desktop's own come from `window`'s palette. Qt has no role for
+// the desktop's colour, so that one is the classic desktop background.
+QColor ColourOf(const forms::Colour& colour, const QWidget& window);
 
 // Colours through the palette, so the style draws them; the window's own palette roles
 // stay as they are for the widget's children unless they set their own.
