@@ -4,6 +4,7 @@
 
 #include "core/ClipLibrary.h"
 #include "sim/Scenario.h"
+#include "ui/forms/Events.h"
 
 namespace quendal::sim {
 namespace {
@@ -77,8 +78,7 @@ std::int64_t Seconds(std::string_view text) {
   const std::size_t dot = text.find('.');
   const std::string_view whole = text.substr(0, dot);
   std::string_view fraction = dot == std::string_view::npos ? "" : text.substr(dot + 1);
-  if (whole.empty() || fraction.size() > 3 ||
-      !std::all_of(whole.begin(), whole.end(), ::isdigit) ||
+  if (whole.empty() || fraction.size() > 3 || !std::all_of(whole.begin(), whole.end(), ::isdigit) ||
       !std::all_of(fraction.begin(), fraction.end(), ::isdigit) || whole.size() > 9) {
     throw Failure{"bad time '" + std::string(text) + "': seconds with up to three decimals"};
   }
@@ -107,15 +107,15 @@ StartTime ParseClock(const std::vector<std::string>& words) {
     millis.resize(3, '0');
     t.millisecond = WholeNumber(millis, "milliseconds");
   }
-  const bool valid = t.year >= 1970 && t.month >= 1 && t.month <= 12 && t.day >= 1 &&
-                     t.day <= 31 && t.hour <= 23 && t.minute <= 59 && t.second <= 59;
+  const bool valid = t.year >= 1970 && t.month >= 1 && t.month <= 12 && t.day >= 1 && t.day <= 31 &&
+                     t.hour <= 23 && t.minute <= 59 && t.second <= 59;
   if (!valid) throw Failure{"clock out of range"};
   return t;
 }
 
 std::string RelativeName(const std::string& name) {
-  if (name.empty() || name.front() == '/' || name.find('\\') != std::string::npos ||
-      name == ".." || name.rfind("../", 0) == 0 || name.find("/../") != std::string::npos) {
+  if (name.empty() || name.front() == '/' || name.find('\\') != std::string::npos || name == ".." ||
+      name.rfind("../", 0) == 0 || name.find("/../") != std::string::npos) {
     throw Failure{"'" + name + "' is not a relative path inside the scenario's folder"};
   }
   return name;
@@ -187,14 +187,6 @@ FileWrite ParseFile(const std::vector<std::string>& words, std::size_t from, Lin
   return file;
 }
 
-bool IsClickable(const std::string& name) {
-  static const char* const kControls[] = {
-      "Check1",   "Check2",   "Check3",   "Check4",   "Check5",   "Check6",  "Check7",
-      "hora_rf",  "hora_ip",  "Command1", "Command2", "Command3", "Command4", "Command5",
-      "Command6"};
-  return std::find(std::begin(kControls), std::end(kControls), name) != std::end(kControls);
-}
-
 Action ParseAt(const std::vector<std::string>& words, Lines& lines) {
   if (words.size() < 3) throw Failure{"at takes a time and an action"};
   Action action{};
@@ -216,7 +208,7 @@ Action ParseAt(const std::vector<std::string>& words, Lines& lines) {
     action.file.name = RelativeName(words[3]);
   } else if (verb == "click") {
     expectWords(4, "click NAME");
-    if (!IsClickable(words[3])) throw Failure{"no control '" + words[3] + "' to click"};
+    if (!forms::FindClick(words[3])) throw Failure{"no control '" + words[3] + "' to click"};
     action.kind = Action::Kind::Click;
     action.target = words[3];
   } else if (verb == "type") {

@@ -8,6 +8,7 @@
 
 #include "core/ClipLibrary.h"
 #include "platform/LocalFiles.h"
+#include "ui/forms/Events.h"
 
 namespace quendal::sim {
 namespace fs = std::filesystem;
@@ -24,9 +25,12 @@ std::int64_t EpochMs(const StartTime& start) {
 
 const char* AnswerName(MsgAnswer answer) {
   switch (answer) {
-    case MsgAnswer::Ok: return "OK";
-    case MsgAnswer::Yes: return "Yes";
-    case MsgAnswer::No: return "No";
+    case MsgAnswer::Ok:
+      return "OK";
+    case MsgAnswer::Yes:
+      return "Yes";
+    case MsgAnswer::No:
+      return "No";
   }
   return "OK";
 }
@@ -175,11 +179,7 @@ void VirtualStation::Loop(std::int64_t limit, bool idle) {
   if (now_ >= scenario_.runMs) Stop();
 }
 
-void VirtualStation::RunTick() {
-  controller_->Timer1_Timer();
-  if (!stopped_) controller_->Timer2_Timer();
-  if (!stopped_) controller_->RefreshLights();
-}
+void VirtualStation::RunTick() { forms::Tick(*controller_); }
 
 void VirtualStation::RunUserAction(const Action& action) {
   StationController& controller = *controller_;
@@ -191,29 +191,12 @@ void VirtualStation::RunUserAction(const Action& action) {
       controller.AskQuit();
       return;
     case Action::Kind::Click:
-      break;
+      if (const forms::ClickHandler* click = forms::FindClick(action.target)) {
+        click->run(controller);
+      }
+      return;
     default:
       return;
-  }
-  const std::string& name = action.target;
-  if (name.rfind("Check", 0) == 0) {
-    controller.ClickBox(static_cast<Box>(name.back() - '0'));
-  } else if (name == "hora_rf") {
-    controller.hora_rf_Click();
-  } else if (name == "hora_ip") {
-    controller.hora_ip_Click();
-  } else if (name == "Command1") {
-    controller.Command1_Click();
-  } else if (name == "Command2") {
-    controller.Command2_Click();
-  } else if (name == "Command3") {
-    controller.Command3_Click();
-  } else if (name == "Command4") {
-    controller.Command4_Click();
-  } else if (name == "Command5") {
-    controller.Command5_Click();
-  } else if (name == "Command6") {
-    controller.Command6_Click();
   }
 }
 
@@ -352,8 +335,8 @@ void VirtualStation::OnHostCall(const SimulatedHost::Call& call) {
     case Kind::Play: {
       // The value is "<path> <flag>"; the path is shown relative to the folder.
       const std::size_t blank = call.value.rfind(' ');
-      Print(call.member + " " + Relative(call.value.substr(0, blank)) +
-            call.value.substr(blank) + (call.ok ? "" : " failed"));
+      Print(call.member + " " + Relative(call.value.substr(0, blank)) + call.value.substr(blank) +
+            (call.ok ? "" : " failed"));
       return;
     }
   }
