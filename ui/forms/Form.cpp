@@ -10,12 +10,12 @@ const Control* Find(const Form& form, std::string_view name) {
   return found == form.controls.end() ? nullptr : &*found;
 }
 
-std::string_view InitialFocus(const Form& form) {
+std::vector<std::string_view> FocusOrder(const Form& form) {
+  std::vector<std::string_view> order;
   for (std::string_view name : form.tabOrder) {
-    const Control* control = Find(form, name);
-    if (control && TakesFocus(control->kind)) return name;
+    if (TakesFocus(Find(form, name)->kind)) order.push_back(name);
   }
-  return {};
+  return order;
 }
 
 }  // namespace quendal::forms

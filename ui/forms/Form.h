@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <span>
 #include <string_view>
+#include <vector>
 
 // The vocabulary of the designed windows: what the window designer recorded for every
 // control, in its own units, with no toolkit in sight. Each desktop builds its windows by
@@ -186,7 +187,8 @@ constexpr bool WellFormed(std::string_view form, std::span<const Control> contro
 }
 
 const Control* Find(const Form& form, std::string_view name);
-// The first control in the tab order that takes the keyboard: where the focus starts.
-std::string_view InitialFocus(const Form& form);
+// The controls that take the keyboard, in the tab order: Tab goes from one to the next
+// and round, and the focus starts on the first.
+std::vector<std::string_view> FocusOrder(const Form& form);
 
 }  // namespace quendal::forms

@@ -113,15 +113,12 @@ QWidget& Designer::MakeLine(const forms::Control& control, QWidget& parent) {
 }
 
 void Designer::SetTabOrder(const forms::Form& design) {
-  QWidget* previous = nullptr;
-  for (std::string_view name : design.tabOrder) {
-    const forms::Control* control = forms::Find(design, name);
-    if (!control || !forms::TakesFocus(control->kind)) continue;
-    QWidget* next = form_.findChild<QWidget*>(Utf8(name));
-    if (previous) QWidget::setTabOrder(previous, next);
-    previous = next;
+  const std::vector<std::string_view> order = forms::FocusOrder(design);
+  for (std::size_t i = 1; i < order.size(); ++i) {
+    QWidget::setTabOrder(form_.findChild<QWidget*>(Utf8(order[i - 1])),
+                         form_.findChild<QWidget*>(Utf8(order[i])));
   }
-  form_.findChild<QWidget*>(Utf8(forms::InitialFocus(design)))->setFocus();
+  form_.findChild<QWidget*>(Utf8(order.front()))->setFocus();
 }
 
 void Designer::KeepOwnTextColour(QWidget& control, QWidget& parent) const {
