@@ -35,15 +35,17 @@ QRect Designer::Rect(const forms::Twips& place) const {
   return TwipsRect(place.left, place.top, place.width, place.height, dpi_);
 }
 
-QWidget& Designer::Make(const forms::Control& control, QWidget& parent) {
+void Designer::Make(const forms::Control& control, QWidget& parent) {
   using Kind = forms::Kind;
   QWidget* made = nullptr;
   switch (control.kind) {
     case Kind::Label:
     case Kind::PictureBox:
-      return MakeLabel(control, parent);
+      MakeLabel(control, parent);
+      return;
     case Kind::Line:
-      return MakeLine(control, parent);
+      MakeLine(control, parent);
+      return;
     case Kind::Frame:
       made = new QGroupBox(Utf8(control.caption), &parent);
       break;
@@ -79,10 +81,9 @@ QWidget& Designer::Make(const forms::Control& control, QWidget& parent) {
   made->setFont(FontOf(control.font));
   KeepOwnTextColour(*made, parent);
   if (control.text != forms::kNoColour) SetTextColour(*made, ColourOf(control.text, form_));
-  return *made;
 }
 
-QWidget& Designer::MakeLabel(const forms::Control& control, QWidget& parent) {
+void Designer::MakeLabel(const forms::Control& control, QWidget& parent) {
   auto* label = new QLabel(Utf8(control.caption), &parent);
   label->setObjectName(Utf8(control.name));
   label->setGeometry(Rect(control.place));
@@ -98,10 +99,9 @@ QWidget& Designer::MakeLabel(const forms::Control& control, QWidget& parent) {
   if (control.background != forms::kNoColour) {
     SetBackground(*label, ColourOf(control.background, form_));
   }
-  return *label;
 }
 
-QWidget& Designer::MakeLine(const forms::Control& control, QWidget& parent) {
+void Designer::MakeLine(const forms::Control& control, QWidget& parent) {
   auto* line = new QFrame(&parent);
   line->setObjectName(Utf8(control.name));
   line->setFrameStyle(QFrame::HLine | QFrame::Plain);
@@ -109,7 +109,6 @@ QWidget& Designer::MakeLine(const forms::Control& control, QWidget& parent) {
   const QRect span = Rect(control.place);
   line->setGeometry(span.x(), span.y(), span.width(), 1);
   SetTextColour(*line, Qt::black);
-  return *line;
 }
 
 void Designer::SetTabOrder(const forms::Form& design) {

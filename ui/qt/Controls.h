@@ -30,9 +30,9 @@ class Designer {
 
  private:
   QRect Rect(const forms::Twips& place) const;
-  QWidget& Make(const forms::Control& control, QWidget& parent);
-  QWidget& MakeLabel(const forms::Control& control, QWidget& parent);
-  QWidget& MakeLine(const forms::Control& control, QWidget& parent);
+  void Make(const forms::Control& control, QWidget& parent);
+  void MakeLabel(const forms::Control& control, QWidget& parent);
+  void MakeLine(const forms::Control& control, QWidget& parent);
   // Inside a group box the caption colour must not reach the controls.
   void KeepOwnTextColour(QWidget& control, QWidget& parent) const;
 
