@@ -50,7 +50,8 @@ class StationController final : private OptionControls {
   void Form_Load();
   bool TimersEnabled() const { return timersEnabled_; }
 
-  // The three timers' ticks, in the order the platform runs them each second.
+  // The three timers' ticks; the main window's designed Tick runs them, in this order,
+  // each second.
   void Timer1_Timer();  // clock refresh
   void Timer2_Timer();  // scheduler
   // Timer3: the lights, and a release the host has not yet confirmed is asked again.
