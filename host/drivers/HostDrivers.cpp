@@ -12,9 +12,14 @@ const HostDriver* FindDriver(std::string_view name) {
 
 }  // namespace
 
+std::optional<std::string> NoAddress(std::string_view address) {
+  if (!address.empty()) return std::nullopt;
+  return std::string();
+}
+
 const HostDriver& SimulatedDriver() {
   static const HostDriver driver{
-      "sim", "", "estação simulada", [](std::string_view address) { return address.empty(); },
+      "sim", "", "estação simulada", NoAddress,
       [](const HostChoice&) -> std::shared_ptr<HostObject> { return nullptr; }};
   return driver;
 }
@@ -29,8 +34,9 @@ std::optional<HostChoice> ParseHostChoice(std::string_view text) {
   const bool hasAddress = equals != std::string_view::npos;
   if (hasAddress && driver->addressUsage.empty()) return std::nullopt;
   const std::string_view address = hasAddress ? text.substr(equals + 1) : std::string_view{};
-  if (!driver->acceptsAddress(address)) return std::nullopt;
-  return HostChoice{std::string(name), std::string(address)};
+  std::optional<std::string> resolved = driver->resolveAddress(address);
+  if (!resolved) return std::nullopt;
+  return HostChoice{std::string(name), std::move(*resolved)};
 }
 
 bool IsSimulated(const HostChoice& choice) { return choice.driver == SimulatedDriver().name; }

@@ -13,8 +13,10 @@ namespace quendal {
 
 // The station the program drives, as named on its command line: "--host NAME[=ADDRESS]".
 struct HostChoice {
-  std::string driver;   // a HostDriver's name
-  std::string address;  // what followed '=', for a driver that takes one
+  std::string driver;  // a HostDriver's name
+  // What followed '=', for a driver that takes one, in the form its link uses: names in
+  // it are looked up once, while the command line is read, never by the running link.
+  std::string address;
 };
 
 // One kind of station link, picked by name as rig-control programs pick a driver.
@@ -22,8 +24,9 @@ struct HostDriver {
   std::string_view name;
   std::string_view addressUsage;  // "" when the driver takes no address
   std::string_view description;   // for --help, in the program's language
-  // True when the address part is one the driver can use ("" means its default).
-  bool (*acceptsAddress)(std::string_view address);
+  // The address part ("" means the default) in the form the link uses, any name in it
+  // looked up now; nullopt when the driver cannot use it or a name is unknown.
+  std::optional<std::string> (*resolveAddress)(std::string_view address);
   // Makes the link. nullptr when the station cannot be reached.
   std::shared_ptr<HostObject> (*make)(const HostChoice& choice);
 };
@@ -32,7 +35,7 @@ struct HostDriver {
 std::span<const HostDriver> HostDrivers();
 
 HostChoice DefaultHostChoice();
-// nullopt for an unknown driver, or an address its driver refuses.
+// nullopt for an unknown driver, or an address its driver refuses or cannot resolve.
 std::optional<HostChoice> ParseHostChoice(std::string_view text);
 bool IsSimulated(const HostChoice& choice);
 // The drivers and their addresses in one line of --help.
@@ -49,6 +52,9 @@ class ChosenHostFactory final : public HostFactory {
   HostChoice choice_;
   std::shared_ptr<SimulatedHost> simulated_;
 };
+
+// resolveAddress of a driver that takes no address.
+std::optional<std::string> NoAddress(std::string_view address);
 
 // The simulated station's driver, in every system's list.
 const HostDriver& SimulatedDriver();

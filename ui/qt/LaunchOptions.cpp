@@ -38,9 +38,7 @@ LaunchRequest ParseLaunch(const QStringList& arguments) {
   // The parser names the program from the application object, which does not exist yet
   // when the options are read.
   const QString programName = QFileInfo(arguments.value(0)).fileName();
-  const auto helpText = [&] {
-    return parser.helpText().replace("<executable_name>", programName);
-  };
+  const auto helpText = [&] { return parser.helpText().replace("<executable_name>", programName); };
 
   LaunchRequest request;
   if (!parser.parse(arguments)) {
@@ -72,7 +70,8 @@ LaunchRequest ParseLaunch(const QStringList& arguments) {
     const std::optional<HostChoice> choice = ParseHostChoice(parser.value(host).toStdString());
     if (!choice) {
       request.exitCode = 2;
-      request.message = "Estação inválida para --host: " + parser.value(host) + "\n" +
+      request.message = "Estação inválida para --host: " + parser.value(host) +
+                        " (estação desconhecida, endereço errado ou nome não encontrado)\n" +
                         helpText();
       return request;
     }

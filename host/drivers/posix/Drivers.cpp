@@ -6,7 +6,13 @@ namespace {
 
 const HostDriver kRigctldDriver{
     "rigctld", "HOST:PORTA", "rádio pelo rigctld do hamlib, padrão 127.0.0.1:4532",
-    [](std::string_view address) { return ParseRigctldAddress(address).has_value(); },
+    [](std::string_view text) -> std::optional<std::string> {
+      const std::optional<RigctldAddress> address = ParseRigctldAddress(text);
+      const std::optional<RigctldAddress> resolved =
+          address ? ResolveRigctldAddress(*address) : std::nullopt;
+      if (!resolved) return std::nullopt;
+      return FormatRigctldAddress(*resolved);
+    },
     [](const HostChoice& choice) {
       return RigctldHostFactory(*ParseRigctldAddress(choice.address)).Create();
     }};

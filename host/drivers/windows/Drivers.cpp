@@ -4,10 +4,8 @@
 namespace quendal {
 namespace {
 
-const HostDriver kEchoLinkDriver{
-    "echolink", "", "o programa EchoLink",
-    [](std::string_view address) { return address.empty(); },
-    [](const HostChoice&) { return EchoLinkHostFactory().Create(); }};
+const HostDriver kEchoLinkDriver{"echolink", "", "o programa EchoLink", NoAddress,
+                                 [](const HostChoice&) { return EchoLinkHostFactory().Create(); }};
 
 }  // namespace
 
