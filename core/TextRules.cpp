@@ -16,6 +16,40 @@ std::string_view TrimBlanks(std::string_view text) {
   return text.substr(first, last - first + 1);
 }
 
+// The length of the UTF-8 sequence that `lead` starts; 0 for a byte no sequence starts with.
+std::size_t SequenceLength(unsigned char lead) {
+  if (lead < 0x80) return 1;
+  if (lead >= 0xC2 && lead <= 0xDF) return 2;
+  if (lead >= 0xE0 && lead <= 0xEF) return 3;
+  if (lead >= 0xF0 && lead <= 0xF4) return 4;
+  return 0;
+}
+
+// Well-formed UTF-8: no stray continuation, no overlong form, no surrogate, nothing past
+// U+10FFFF.
+bool IsUtf8(std::string_view text) {
+  for (std::size_t i = 0; i < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const std::size_t length = SequenceLength(lead);
+    if (length == 0 || i + length > text.size()) return false;
+    for (std::size_t k = 1; k < length; ++k) {
+      if (!IsContinuationByte(text[i + k])) return false;
+    }
+    const auto second = static_cast<unsigned char>(length > 1 ? text[i + 1] : 0x80);
+    if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) ||
+        (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second > 0x8F)) {
+      return false;
+    }
+    i += length;
+  }
+  return true;
+}
+
+// Up to `count` bytes of `text` starting at byte `from`.
+std::string_view Bytes(std::string_view text, std::size_t from, std::size_t count) {
+  return from < text.size() ? text.substr(from, count) : std::string_view{};
+}
+
 // Up to `count` characters of `text` starting at the character with 0-based index `from`.
 std::string_view Characters(std::string_view text, std::size_t from, std::size_t count) {
   std::size_t begin = 0;
@@ -94,8 +128,12 @@ std::vector<TemperatureLine> ScanTemperatureFile(std::string_view bytes) {
   for (std::string& text : SplitLines(bytes)) {
     TemperatureLine line{std::move(text), std::nullopt};
     if (line.text.find(kTemperatureKeyword) != std::string::npos) {
-      // The value stands in the 14th and 15th characters wherever the keyword stands.
-      std::optional<std::string> key = KeyOfValue(Characters(line.text, 13, 2));
+      // The value stands in the 14th and 15th characters wherever the keyword stands. A
+      // weather program on a Windows desktop writes its ANSI code page, a byte a character
+      // (a no-break space is the single byte A0): a line that is no UTF-8 counts bytes.
+      const std::string_view value =
+          IsUtf8(line.text) ? Characters(line.text, 13, 2) : Bytes(line.text, 13, 2);
+      std::optional<std::string> key = KeyOfValue(value);
       if (!key) key = previousKey.value_or("00");
       previousKey = key;
       line.key = std::move(key);

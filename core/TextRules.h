@@ -24,7 +24,8 @@ std::vector<std::string> SplitLines(std::string_view bytes);
 inline constexpr std::string_view kTemperatureKeyword = "Temperature:";
 
 // One line of the temperature file. `key` is set for lines that carry "Temperature:",
-// already resolved: the 14th and 15th characters read as a number, truncated, made into
+// already resolved: the 14th and 15th characters (UTF-8 characters when the line is
+// UTF-8, else bytes, as the ANSI code page has them) read as a number, truncated, made into
 // a two-character key; when they are no number, the previous matching line's key, or
 // "00" when there was none.
 struct TemperatureLine {
