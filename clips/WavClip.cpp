@@ -1,6 +1,7 @@
 #include "clips/WavClip.h"
 
 #include <cstdint>
+#include <limits>
 
 namespace quendal {
 namespace {
@@ -64,6 +65,7 @@ WavClip ParseWav(std::string_view bytes) {
   if (!haveFormat) return Refuse("no format chunk");
   if (!haveData) return Refuse("no data chunk");
   if (channels == 0 || rate == 0) return Refuse("no channels or no sample rate");
+  if (rate > std::uint32_t{std::numeric_limits<int>::max()}) return Refuse("sample rate too high");
 
   WavClip clip;
   clip.channels = channels;

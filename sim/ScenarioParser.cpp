@@ -1,6 +1,5 @@
 #include <algorithm>
 #include <charconv>
-#include <cstdio>
 
 #include "core/ClipLibrary.h"
 #include "sim/Scenario.h"
@@ -87,29 +86,50 @@ std::int64_t Seconds(std::string_view text) {
   return std::int64_t{WholeNumber(whole, "time")} * 1000 + WholeNumber(millis, "time");
 }
 
+// `count` digits at `at` in `text`, and nothing else there: no sign, no blank.
+int DigitsAt(const std::string& text, std::size_t at, std::size_t count, const char* what) {
+  const std::string_view digits = std::string_view(text).substr(std::min(at, text.size()), count);
+  const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+  if (digits.size() != count || !std::all_of(digits.begin(), digits.end(), isDigit)) {
+    throw Failure{std::string("bad ") + what + " '" + text + "'"};
+  }
+  return WholeNumber(digits, what);
+}
+
+int DaysInMonth(int year, int month) {
+  static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+  return month == 2 && leap ? 29 : kDays[month - 1];
+}
+
+// "YYYY-MM-DD HH:MM:SS[.mmm]", a date that the calendar has and a time that a day has.
 StartTime ParseClock(const std::vector<std::string>& words) {
   if (words.size() != 3) throw Failure{"clock takes YYYY-MM-DD HH:MM:SS[.mmm]"};
-  StartTime t;
-  int consumed = 0;
-  if (std::sscanf(words[1].c_str(), "%4d-%2d-%2d%n", &t.year, &t.month, &t.day, &consumed) != 3 ||
-      consumed != static_cast<int>(words[1].size())) {
-    throw Failure{"bad date '" + words[1] + "'"};
-  }
+  const std::string& date = words[1];
   const std::string& time = words[2];
-  const std::size_t dot = time.find('.');
-  if (std::sscanf(time.c_str(), "%2d:%2d:%2d%n", &t.hour, &t.minute, &t.second, &consumed) != 3 ||
-      consumed != static_cast<int>(dot == std::string::npos ? time.size() : dot)) {
+  if (date.size() != 10 || date[4] != '-' || date[7] != '-') {
+    throw Failure{"bad date '" + date + "'"};
+  }
+  if (time.size() < 8 || time[2] != ':' || time[5] != ':' ||
+      (time.size() > 8 && (time[8] != '.' || time.size() < 10 || time.size() > 12))) {
     throw Failure{"bad time of day '" + time + "'"};
   }
-  if (dot != std::string::npos) {
-    std::string millis = time.substr(dot + 1);
-    if (millis.empty() || millis.size() > 3) throw Failure{"bad milliseconds in '" + time + "'"};
+  StartTime t;
+  t.year = DigitsAt(date, 0, 4, "date");
+  t.month = DigitsAt(date, 5, 2, "date");
+  t.day = DigitsAt(date, 8, 2, "date");
+  t.hour = DigitsAt(time, 0, 2, "time of day");
+  t.minute = DigitsAt(time, 3, 2, "time of day");
+  t.second = DigitsAt(time, 6, 2, "time of day");
+  if (time.size() > 8) {
+    std::string millis = time.substr(9);
     millis.resize(3, '0');
-    t.millisecond = WholeNumber(millis, "milliseconds");
+    t.millisecond = DigitsAt(millis, 0, 3, "milliseconds");
   }
-  const bool valid = t.year >= 1970 && t.month >= 1 && t.month <= 12 && t.day >= 1 && t.day <= 31 &&
-                     t.hour <= 23 && t.minute <= 59 && t.second <= 59;
-  if (!valid) throw Failure{"clock out of range"};
+  const bool valid = t.year >= 1970 && t.month >= 1 && t.month <= 12 && t.day >= 1 &&
+                     t.day <= DaysInMonth(t.year, t.month) && t.hour <= 23 && t.minute <= 59 &&
+                     t.second <= 59;
+  if (!valid) throw Failure{"clock out of range: no such date or time of day"};
   return t;
 }
 

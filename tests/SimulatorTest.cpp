@@ -29,6 +29,8 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"# no clock\nrun 1\n", "parse error at line 2: the scenario has no 'clock'"},
         Refusal{"clock 2026-12-06 10:00:00\nat 1 click Check1\n", "parse error at line 2: the scenario must end"},
         Refusal{"clock 2026-12-06 25:00:00\nrun 1\n", "parse error at line 1"},
+        Refusal{"#\nclock 2026-02-31 -1:-1:-1.5\nrun 1\n", "parse error at line 2"},
+        Refusal{"clock 2026-02-29 10:00:00\nrun 1\n", "parse error at line 1: clock out of range"},
         Refusal{"clock 2026-12-06 10:00:00\nfile a.txt\nx\n", "parse error at line 3: file 'a.txt' has no 'end'"},
         Refusal{"clock 2026-12-06 10:00:00\nhost RadioReceiving=maybe\nrun 1\n", "parse error at line 2"},
         Refusal{"clock 2026-12-06 10:00:00\nat 1.2345 close\nrun 2\n", "parse error at line 2"},

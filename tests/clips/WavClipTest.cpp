@@ -91,6 +91,7 @@ TEST(WavClip, refusesWhatItCannotPlayWithAReason) {
       {"shortFormat", Riff(Chunk("fmt ", "\x01\x00") + Chunk("data", kFour))},
       {"noChannels", Riff(Fmt(1, 0, 8000, 16) + Chunk("data", kFour))},
       {"noSamples", Riff(Fmt(1, 1, 8000, 16) + Chunk("data", ""))},
+      {"rateBeyondInt", Riff(Fmt(1, 1, 0x80000000u, 16) + Chunk("data", kFour))},
   };
   for (const auto& [name, file] : files) EXPECT_NE(ParseWav(file).error, "") << name;
 }
