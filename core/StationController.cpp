@@ -81,7 +81,7 @@ void StationController::ApplyOptions(OptionsCaller caller) {
     if (caller == OptionsCaller::Button) ShowMessage(messages::kNoOptionsFile);
     return;
   }
-  const std::optional<std::string> bytes = platform_.files.ReadAll(kOptionsFileName);
+  const std::optional<std::string> bytes = platform_.files.ReadText(kOptionsFileName);
   if (caller == OptionsCaller::Button) {
     // A file that cannot be read reads as empty lines: boxes kept, manual text emptied.
     ApplyOptionLines(SplitLines(bytes.value_or("")), *this, ApplyMode::SkipBadLines);
@@ -141,7 +141,7 @@ void StationController::PadHoraMinuto() {
 }
 
 std::optional<std::string> StationController::ReadTemperatureFile() {
-  return platform_.files.ReadAll(TemperatureFile(platform_.app.path));
+  return platform_.files.ReadText(TemperatureFile(platform_.app.path));
 }
 
 std::vector<std::string> StationController::SpokenTemperatureKeys() {

@@ -1,13 +1,52 @@
 #include "platform/LocalFiles.h"
 
-#include <fstream>
-#include <iterator>
+#include <cstdint>
+#include <random>
 #include <system_error>
 
 #include "platform/FileSystem.h"
 
 namespace quendal {
 namespace fs = std::filesystem;
+namespace {
+
+// Enough for a weather program that rewrites its file now and then; one that never stops
+// costs a tick no more than this many reads.
+constexpr int kReadTries = 3;
+
+// The text up to and with its last line end.
+std::string WholeLines(std::string text) {
+  const std::size_t lastEnd = text.find_last_of("\r\n");
+  text.resize(lastEnd == std::string::npos ? 0 : lastEnd + 1);
+  return text;
+}
+
+// The file a save must replace: through any links, so that an operator's linked options
+// file stays linked. A loop of links ends at the last one looked at.
+fs::path LinkTarget(fs::path path) {
+  for (int hops = 0; hops < 40; ++hops) {
+    std::error_code error;
+    if (!fs::is_symlink(path, error)) return path;
+    const fs::path next = fs::read_symlink(path, error);
+    if (error) return path;
+    path = next.is_absolute() ? next : path.parent_path() / next;
+  }
+  return path;
+}
+
+// A name beside `target` that no other save, of this process or another, picks as well.
+fs::path TemporaryName(const fs::path& target) {
+  static std::mt19937_64 random{std::random_device{}()};
+  static const char kHex[] = "0123456789abcdef";
+  std::string suffix = ".";
+  for (std::uint64_t bits = random(); suffix.size() < 17; bits >>= 4) suffix += kHex[bits & 15];
+  fs::path name = ".";
+  name += target.filename();
+  name += suffix + ".new";
+  return target.parent_path() / name;
+}
+
+}  // namespace
 
 LocalFiles::LocalFiles(fs::path currentFolder) : currentFolder_(std::move(currentFolder)) {}
 
@@ -23,32 +62,41 @@ bool LocalFiles::ExisteArquivo(const std::string& name) {
   return fs::is_regular_file(path, error) && !error && !filesystem::IsHidden(path);
 }
 
-std::optional<std::string> LocalFiles::ReadAll(const std::string& name) {
+std::optional<std::string> ReadSteadily(
+    const std::function<std::optional<filesystem::FilePrefix>()>& read) {
+  std::optional<filesystem::FilePrefix> prefix;
+  for (int attempt = 0; attempt < kReadTries; ++attempt) {
+    prefix = read();
+    if (!prefix) return std::nullopt;
+    if (prefix->unchanged) break;
+  }
+  if (prefix->unchanged && prefix->whole) return std::move(prefix->bytes);
+  return WholeLines(std::move(prefix->bytes));
+}
+
+std::optional<std::string> LocalFiles::ReadText(const std::string& name) {
   const fs::path path = Resolve(name);
-  std::error_code error;
-  if (!fs::is_regular_file(path, error)) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (in.bad()) return std::nullopt;
-  return bytes;
+  return ReadSteadily([&] { return filesystem::ReadPrefix(path, kTextReadLimit); });
 }
 
 bool LocalFiles::ReplaceAll(const std::string& name, std::string_view bytes) {
-  const fs::path target = Resolve(name);
-  fs::path temporary = target;
-  temporary += ".new";
-  std::error_code error;
-  if (!filesystem::WriteDurably(temporary, bytes)) {
-    fs::remove(temporary, error);
-    return false;
+  const fs::path target = LinkTarget(Resolve(name));
+  for (int attempt = 0; attempt < 8; ++attempt) {
+    const fs::path temporary = TemporaryName(target);
+    switch (filesystem::WriteNewFileDurably(temporary, bytes)) {
+      case filesystem::NewFile::kNameTaken:
+        continue;
+      case filesystem::NewFile::kFailed:
+        return false;
+      case filesystem::NewFile::kWritten:
+        std::error_code error;
+        fs::rename(temporary, target, error);
+        if (!error) return true;
+        fs::remove(temporary, error);
+        return false;
+    }
   }
-  fs::rename(temporary, target, error);
-  if (error) {
-    fs::remove(temporary, error);
-    return false;
-  }
-  return true;
+  return false;
 }
 
 }  // namespace quendal

@@ -1,5 +1,7 @@
 #include "platform/LocalFiles.h"
 
+#include "core/TextRules.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -15,6 +17,7 @@
 #include <windows.h>
 #define getpid _getpid
 #else
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -98,7 +101,7 @@ TEST_F(LocalFilesTest, NamesAreUtf8InAnyFolder) {
   ASSERT_TRUE(files.ReplaceAll(name + "/quendal.txt", "1\r\n"));
   EXPECT_TRUE(files.ExisteArquivo(name + "/quendal.txt"));
   EXPECT_TRUE(files.ExisteArquivo(absolute + "/quendal.txt"));
-  EXPECT_EQ(files.ReadAll(absolute + "/quendal.txt"), "1\r\n");
+  EXPECT_EQ(files.ReadText(absolute + "/quendal.txt"), "1\r\n");
   EXPECT_EQ(Read(folder / "quendal.txt"), "1\r\n");
 }
 
@@ -115,8 +118,8 @@ TEST_F(LocalFilesTest, RelativeNamesResolveAgainstTheGivenFolderNotTheProcessFol
   LocalFiles files(home);
   const bool homeSeen = files.ExisteArquivo("home.txt");
   const bool elsewhereSeen = files.ExisteArquivo("elsewhere.txt");
-  const std::optional<std::string> homeRead = files.ReadAll("home.txt");
-  const std::optional<std::string> elsewhereRead = files.ReadAll("elsewhere.txt");
+  const std::optional<std::string> homeRead = files.ReadText("home.txt");
+  const std::optional<std::string> elsewhereRead = files.ReadText("elsewhere.txt");
   const bool written = files.ReplaceAll("written.txt", "new");
   fs::current_path(previous);
 
@@ -161,26 +164,77 @@ TEST_F(LocalFilesTest, ReplaceAllOverAFolderFailsAndLeavesNoTemporaryFile) {
   EXPECT_EQ(Entries(folder_), std::vector<std::string>{"quendal.txt"});
 }
 
-TEST_F(LocalFilesTest, ReadAllReturnsTheWholeFileOrNothing) {
+TEST_F(LocalFilesTest, ReadTextReturnsTheWholeFileOrNothing) {
   Write(folder_ / "temperature.txt", kAwkwardBytes);
   Write(folder_ / "empty.txt", "");
   LocalFiles files(folder_);
 
-  EXPECT_EQ(files.ReadAll("temperature.txt"), kAwkwardBytes);
-  EXPECT_EQ(files.ReadAll("empty.txt"), "");
-  EXPECT_EQ(files.ReadAll("missing.txt"), std::nullopt);
+  EXPECT_EQ(files.ReadText("temperature.txt"), kAwkwardBytes);
+  EXPECT_EQ(files.ReadText("empty.txt"), "");
+  EXPECT_EQ(files.ReadText("missing.txt"), std::nullopt);
 }
 
 // A folder opens for reading on POSIX but its first read fails; that must come back as
 // nothing, neither as an empty file nor as an exception escaping FileAccess.
-TEST_F(LocalFilesTest, ReadAllOfAFolderReturnsNothing) {
+TEST_F(LocalFilesTest, ReadTextOfAFolderReturnsNothing) {
   fs::create_directory(folder_ / "sounds");
   LocalFiles files(folder_);
 
   std::optional<std::string> bytes = "not read";
-  EXPECT_NO_THROW(bytes = files.ReadAll("sounds"));
+  EXPECT_NO_THROW(bytes = files.ReadText("sounds"));
   EXPECT_EQ(bytes, std::nullopt);
 }
+
+// The limit falls right after "Temperature: 2": that cut line must not be read as 02.
+TEST_F(LocalFilesTest, ReadTextOfAHugeFileStopsAtTheLimitOnALineEnd) {
+  std::string big = "\r\n";
+  while (big.size() < 3 * FileAccess::kTextReadLimit) big += "Temperature: 23\r\n";
+  Write(folder_ / "temperatura.html", big);
+  const std::optional<std::string> text = LocalFiles(folder_).ReadText("temperatura.html");
+  ASSERT_TRUE(text);
+  EXPECT_LE(text->size(), FileAccess::kTextReadLimit);
+  EXPECT_EQ(TemperatureKeys(*text).back(), "23");
+}
+
+// The reads a rewritten file gave (bytes, whole, unchanged), and the text taken from them.
+TEST(ReadSteadily, TakesAnUnendedLastLineOnlyFromAWholeUnchangedRead) {
+  using Read = filesystem::FilePrefix;
+  const Read cut{"A\r\nT: 2", true, false};
+  const std::pair<std::vector<Read>, std::string> cases[] = {
+      {{{"A\r\nT: 2", true, true}}, "A\r\nT: 2"},
+      {{cut, {"A\r\nT: 23", true, true}}, "A\r\nT: 23"},
+      {{cut, cut, cut, {"never read", true, true}}, "A\r\n"},
+      {{{"A\nT: 2", false, true}}, "A\n"},
+  };
+  for (const auto& [reads, text] : cases) {
+    std::size_t next = 0;
+    EXPECT_EQ(ReadSteadily([&] { return std::optional<Read>(reads.at(next++)); }), text);
+  }
+}
+
+#ifndef _WIN32
+// A save follows no link and waits on no FIFO planted where its temporary file might go,
+// makes its file 0644 less the umask, and writes a linked options file through its link.
+TEST_F(LocalFilesTest, ReplaceAllWritesNothingThroughWhatIsPlanted) {
+  Write(folder_ / "victim", "keep");
+  fs::create_symlink(folder_ / "victim", folder_ / "quendal.txt.new");
+  ASSERT_EQ(::mkfifo((folder_ / "fifo.txt.new").c_str(), 0600), 0);
+  fs::create_directory(folder_ / "real");
+  fs::create_symlink("real/options.txt", folder_ / "linked.txt");
+  const mode_t umask = ::umask(0);
+  LocalFiles files(folder_);
+  EXPECT_TRUE(files.ReplaceAll("quendal.txt", "1\r\n"));
+  EXPECT_TRUE(files.ReplaceAll("fifo.txt", "2\r\n"));
+  EXPECT_TRUE(files.ReplaceAll("linked.txt", "3\r\n"));
+  ::umask(umask);
+  EXPECT_EQ(Read(folder_ / "victim"), "keep");
+  EXPECT_EQ(Read(folder_ / "quendal.txt"), "1\r\n");
+  EXPECT_EQ(fs::status(folder_ / "quendal.txt").permissions(), fs::perms(0644));
+  EXPECT_EQ(Read(folder_ / "fifo.txt"), "2\r\n");
+  EXPECT_TRUE(fs::is_symlink(folder_ / "linked.txt"));
+  EXPECT_EQ(Read(folder_ / "real" / "options.txt"), "3\r\n");
+}
+#endif
 
 }  // namespace
 }  // namespace quendal

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,14 +11,21 @@ namespace quendal {
 // current folder. No call throws: failures come back as values.
 class FileAccess {
  public:
+  // More than any options or temperature file holds; a bigger file is read this far only,
+  // so neither the time a read takes nor the memory it needs grows with the file.
+  static constexpr std::size_t kTextReadLimit = std::size_t{1} << 20;
+
   virtual ~FileAccess() = default;
 
   // True when a plain, visible file of that name exists. Folders and hidden files count
   // as missing, and so does any error of the look-up itself.
   virtual bool ExisteArquivo(const std::string& name) = 0;
 
-  // The whole file; nullopt when it cannot be opened or read.
-  virtual std::optional<std::string> ReadAll(const std::string& name) = 0;
+  // The text of a plain file, at most kTextReadLimit bytes of it. A file that another
+  // program keeps rewriting is read again a few times; when no read saw it whole and
+  // unchanged, the text ends at its last line end, so a line cut by the limit or caught
+  // half-written is never taken. nullopt when the file cannot be opened or read.
+  virtual std::optional<std::string> ReadText(const std::string& name) = 0;
 
   // Replaces the file with `bytes` so that readers see either the old file or the whole
   // new one, never a part. Returns false, leaving the old file, when that fails.

@@ -68,7 +68,7 @@ class FakePlatform final : private Pause,
 
   class NoFiles final : public FileAccess {
     bool ExisteArquivo(const std::string&) override { return false; }
-    std::optional<std::string> ReadAll(const std::string&) override { return std::nullopt; }
+    std::optional<std::string> ReadText(const std::string&) override { return std::nullopt; }
     bool ReplaceAll(const std::string&, std::string_view) override { return false; }
   };
 
