@@ -107,7 +107,8 @@ TEST(RigctldMisbehaviour, EveryCallKeepsItsDeadlineAndItsValue) {
       {"close", [](int fd) { ::shutdown(fd, SHUT_RDWR); }, std::nullopt},
       {"flood", [](int fd) { Flood(fd, std::string(65536, 'x'), 3s); }, std::nullopt},
       {"long line", [](int fd) { Send(fd, std::string(8192, '0') + "\n"); }, std::nullopt},
-      {"stale lines", [](int fd) { Send(fd, "0\n0\n"); }, false},
+      {"late extra line",
+       [](int fd) { Send(fd, "0\n"), std::this_thread::sleep_for(50ms), Send(fd, "0\n"); }, false},
   };
   for (const auto& c : cases) {
     MisbehavingRigctld daemon(c.act);
@@ -115,7 +116,8 @@ TEST(RigctldMisbehaviour, EveryCallKeepsItsDeadlineAndItsValue) {
     for (const std::optional<bool> expected : {c.receiving, std::optional<bool>(true)}) {
       const auto started = Clock::now();
       EXPECT_EQ(host.RadioReceiving(), expected) << c.name;
-      EXPECT_LT(Clock::now() - started, 300ms + 100ms) << c.name;
+      EXPECT_LT(Clock::now() - started, 300ms + 200ms) << c.name;
+      std::this_thread::sleep_for(100ms);  // anything the daemon still sends has come
     }
   }
 }
