@@ -1,5 +1,7 @@
 #include "platform/FileSystem.h"
 
+// windows.h's min and max macros would break std::min.
+#define NOMINMAX
 #include <windows.h>
 
 #include <algorithm>

@@ -89,7 +89,7 @@ std::optional<std::string> PttFromSecondConnection(std::uint16_t port) {
   return connection.Exchange("t");
 }
 
-FakeRigctld::FakeRigctld() {
+FakeRigctld::FakeRigctld(Misbehaviour misbehave) : misbehave_(std::move(misbehave)) {
   listener_ = ListenOnLoopback(port_);
   thread_ = std::thread([this] { Serve(); });
 }
@@ -123,6 +123,7 @@ void FakeRigctld::Serve() {
       for (std::size_t end; (end = pending[i].find('\n')) != std::string::npos;) {
         const std::string command = pending[i].substr(0, end);
         pending[i].erase(0, end + 1);
+        if (misbehave_ && misbehave_(watched[i].fd, command)) continue;
         const std::optional<std::string> reply = Answer(command);
         if (reply && reply->empty()) {
           ::close(watched[i].fd);
@@ -139,7 +140,6 @@ void FakeRigctld::Serve() {
 }
 
 std::optional<std::string> FakeRigctld::Answer(const std::string& command) {
-  if (silent) return std::nullopt;
   if (command == "\\get_dcd") return squelchOpen ? "1\n" : "0\n";
   if (command == "t") return ptt ? "1\n" : "0\n";
   if (command == "T 1") {

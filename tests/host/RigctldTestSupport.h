@@ -38,17 +38,18 @@ class RealRigctld {
 std::optional<std::string> PttFromSecondConnection(std::uint16_t port);
 
 // A rigctld stand-in on loopback with a radio's PTT: answers "\get_dcd" with
-// `squelchOpen`, "t" with the PTT, and every other command with "RPRT 0", or stays silent
-// when `silent` is set. It can hold the answer to "T 1" (the radio keys all the same),
-// and refuse "T 0" or drop the connection on it.
+// `squelchOpen`, "t" with the PTT, and every other command with "RPRT 0". It can hold the
+// answer to "T 1" (the radio keys all the same), and refuse "T 0" or drop the connection
+// on it. A command for which `misbehave` returns true gets whatever that did on the
+// connection instead (it may close it and set the descriptor to -1).
 class FakeRigctld {
  public:
-  FakeRigctld();
+  using Misbehaviour = std::function<bool(int& connection, const std::string& command)>;
+  explicit FakeRigctld(Misbehaviour misbehave = {});
   ~FakeRigctld();
   std::uint16_t Port() const { return port_; }
 
   std::atomic<bool> squelchOpen{false};
-  std::atomic<bool> silent{false};
   std::atomic<int> keyRequests{0};
   enum class Release { Take, Refuse, Drop };
   std::atomic<Release> release{Release::Take};
@@ -62,6 +63,7 @@ class FakeRigctld {
   void Serve();
   // What to send back; nullopt sends nothing, and an empty text drops the connection.
   std::optional<std::string> Answer(const std::string& command);
+  Misbehaviour misbehave_;
   int listener_ = -1;
   std::uint16_t port_ = 0;
   std::atomic<bool> stopping_{false};
