@@ -41,19 +41,14 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
 }
 
 #ifndef QUENDAL_FUZZING
-// Without libFuzzer: each file of the folders named on the command line goes to the
-// harness, so the ordinary build replays the checked-in corpus as a test.
-int main(int argc, char** argv) {
-  int inputs = 0;
-  for (int i = 1; i < argc; ++i) {
-    for (const auto& entry : std::filesystem::directory_iterator(argv[i])) {
-      std::ostringstream bytes;
-      bytes << std::ifstream(entry.path(), std::ios::binary).rdbuf();
-      const std::string input = bytes.str();
-      LLVMFuzzerTestOneInput(reinterpret_cast<const unsigned char*>(input.data()), input.size());
-      ++inputs;
-    }
+// Without libFuzzer: each file of the folder named on the command line goes to the harness,
+// so the ordinary build replays the checked-in corpus as a test.
+int main(int, char** argv) {
+  for (const auto& entry : std::filesystem::directory_iterator(argv[1])) {
+    std::ostringstream bytes;
+    bytes << std::ifstream(entry.path(), std::ios::binary).rdbuf();
+    const std::string input = bytes.str();
+    LLVMFuzzerTestOneInput(reinterpret_cast<const unsigned char*>(input.data()), input.size());
   }
-  return inputs == 0;
 }
 #endif
