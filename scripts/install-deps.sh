@@ -2,6 +2,7 @@
 # Installs the Debian packages the build needs, only those missing. Usage:
 #   scripts/install-deps.sh            packages to build and test everything
 #   scripts/install-deps.sh --windows  the Windows cross build and wine to run its tests
+#   scripts/install-deps.sh --format   clang-format, for scripts/check-format.sh
 set -euo pipefail
 
 packages=(
@@ -17,6 +18,8 @@ if [ "${1:-}" = "--windows" ]; then
     g++-mingw-w64-x86-64-posix mingw-w64-tools
     wine wine64
   )
+elif [ "${1:-}" = "--format" ]; then
+  packages=(clang-format)
 fi
 
 missing=()
