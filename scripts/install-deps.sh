@@ -11,6 +11,7 @@ packages=(
   libhamlib-utils
   qt6-base-dev fonts-liberation xvfb xauth qt6-translations-l10n
   espeak-ng sox qt6-multimedia-dev pulseaudio pulseaudio-utils
+  desktop-file-utils appstream
 )
 if [ "${1:-}" = "--windows" ]; then
   packages=(
