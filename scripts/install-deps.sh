@@ -2,6 +2,7 @@
 # Installs the Debian packages the build needs, only those missing. Usage:
 #   scripts/install-deps.sh            packages to build and test everything
 #   scripts/install-deps.sh --windows  the Windows cross build and wine to run its tests
+#   scripts/install-deps.sh --format   clang-format, for scripts/check-format.sh
 set -euo pipefail
 
 packages=(
@@ -11,6 +12,7 @@ packages=(
   qt6-base-dev fonts-liberation xvfb xauth qt6-translations-l10n
   espeak-ng sox qt6-multimedia-dev pulseaudio pulseaudio-utils
   clang
+  desktop-file-utils appstream
 )
 if [ "${1:-}" = "--windows" ]; then
   packages=(
@@ -18,6 +20,8 @@ if [ "${1:-}" = "--windows" ]; then
     g++-mingw-w64-x86-64-posix mingw-w64-tools
     wine wine64
   )
+elif [ "${1:-}" = "--format" ]; then
+  packages=(clang-format)
 fi
 
 missing=()
