@@ -265,18 +265,22 @@ MsgAnswer VirtualStation::Show(const MessageRequest& request) {
 }
 
 LocalTime VirtualStation::Now() {
+  // The controller reads the clock a score of times in each tick.
+  if (readingAt_ == now_) return reading_;
+  readingAt_ = now_;
   using namespace std::chrono;
   const sys_time<milliseconds> moment{milliseconds{startEpochMs_ + now_}};
   const sys_days day = floor<days>(moment);
   const year_month_day date{day};
   const hh_mm_ss time{moment - day};
-  return LocalTime{static_cast<int>(date.year()),
-                   static_cast<int>(static_cast<unsigned>(date.month())),
-                   static_cast<int>(static_cast<unsigned>(date.day())),
-                   static_cast<int>(time.hours().count()),
-                   static_cast<int>(time.minutes().count()),
-                   static_cast<int>(time.seconds().count()),
-                   static_cast<int>(time.subseconds().count())};
+  reading_ = LocalTime{static_cast<int>(date.year()),
+                       static_cast<int>(static_cast<unsigned>(date.month())),
+                       static_cast<int>(static_cast<unsigned>(date.day())),
+                       static_cast<int>(time.hours().count()),
+                       static_cast<int>(time.minutes().count()),
+                       static_cast<int>(time.seconds().count()),
+                       static_cast<int>(time.subseconds().count())};
+  return reading_;
 }
 
 void VirtualStation::End() {
@@ -305,6 +309,7 @@ void VirtualStation::OnHostCall(const SimulatedHost::Call& call) {
   using Kind = SimulatedHost::Call::Kind;
   switch (call.kind) {
     case Kind::Read:
+      if (!timeline_.Verbose()) return;
       timeline_.Detail(now_, call.member + " " + (call.ok ? call.value : "failed"));
       return;
     case Kind::Write:
@@ -340,6 +345,7 @@ void VirtualStation::DisplayChanged(DisplayField field) {
   };
   switch (field) {
     case DisplayField::Label2:
+      if (!timeline_.Verbose()) return;
       timeline_.Detail(now_, "Label2 " + Quoted(display.Label2));
       return;
     case DisplayField::Label3:

@@ -106,6 +106,8 @@ class VirtualStation final : private Pause,
 
   std::int64_t startEpochMs_ = 0;
   std::int64_t now_ = 0;  // virtual milliseconds since start
+  std::int64_t readingAt_ = -1;
+  LocalTime reading_;  // the clock at readingAt_
   std::int64_t nextTick_ = 0;
   bool stopped_ = false;
 };
