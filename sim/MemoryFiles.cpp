@@ -29,7 +29,8 @@ const std::optional<std::string>& MemoryFiles::Inside(const std::string& name) {
   const fs::path relative =
       (path.is_absolute() ? path : folder_ / path).lexically_normal().lexically_relative(folder_);
   std::optional<std::string> inside;
-  const std::string text = relative.generic_string();
+  const std::u8string utf8 = relative.generic_u8string();
+  const std::string text(utf8.begin(), utf8.end());
   if (text == ".") {
     inside = "";
   } else if (!text.empty() && *relative.begin() != ".." && text.back() != '/') {
