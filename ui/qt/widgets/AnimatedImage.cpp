@@ -45,6 +45,8 @@ void AnimatedImage::showEvent(QShowEvent*) {
 void AnimatedImage::hideEvent(QHideEvent*) { timer_.stop(); }
 
 void AnimatedImage::paintEvent(QPaintEvent*) {
+  // Moved to a screen of another pixel density, the frames are scaled again for it.
+  if (!fitted_.empty() && fitted_.front().devicePixelRatio() != devicePixelRatioF()) FitFrames();
   if (fitted_.empty()) return;
   QPainter painter(this);
   painter.drawPixmap(target_.topLeft(), fitted_[static_cast<std::size_t>(current_)]);
