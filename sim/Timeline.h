@@ -13,8 +13,10 @@ class Timeline {
   Timeline(std::ostream& out, bool verbose) : out_(out), verbose_(verbose) {}
 
   void Event(std::int64_t atMs, std::string_view event);
-  // Host reads, pauses and the clock display: only with --verbose.
+  // Host reads, pauses and the clock display: only with --verbose. Callers ask Verbose
+  // before they compose what comes every second.
   void Detail(std::int64_t atMs, std::string_view event);
+  bool Verbose() const { return verbose_; }
 
  private:
   std::ostream& out_;

@@ -2,12 +2,10 @@
 
 #include <algorithm>
 #include <chrono>
-#include <fstream>
 #include <random>
 #include <system_error>
 
 #include "core/ClipLibrary.h"
-#include "platform/LocalFiles.h"
 #include "ui/forms/Events.h"
 
 namespace quendal::sim {
@@ -39,14 +37,6 @@ bool Offers(const MessageRequest& request, MsgAnswer answer) {
   return request.buttons == MsgButtons::Ok ? answer == MsgAnswer::Ok : answer != MsgAnswer::Ok;
 }
 
-bool WriteFile(const fs::path& path, const std::string& bytes) {
-  std::error_code error;
-  fs::create_directories(path.parent_path(), error);
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << bytes;
-  return static_cast<bool>(out);
-}
-
 fs::path NewFolder() {
   std::random_device random;
   for (int attempt = 0; attempt < 100; ++attempt) {
@@ -69,19 +59,13 @@ VirtualStation::VirtualStation(Scenario scenario, std::ostream& out, RunOptions 
   nextTick_ = WholeSecondFrom(1);
 }
 
-VirtualStation::~VirtualStation() {
-  if (!folder_.empty() && !options_.keepFolder) {
-    std::error_code error;
-    fs::remove_all(folder_, error);
-  }
-}
+VirtualStation::~VirtualStation() = default;
 
 bool VirtualStation::Run(std::ostream& errors) {
   if (!PrepareFolder(errors)) return false;
   PrepareHost();
 
-  LocalFiles files(folder_);
-  StationController controller(Platform{*this, *this, *this, files, *this, *this, *this,
+  StationController controller(Platform{*this, *this, *this, *files_, *this, *this, *this,
                                         AppInfo{folder_.string(), "quendal", "Quendal"}});
   controller.SetView(this);
   controller_ = &controller;
@@ -91,27 +75,29 @@ bool VirtualStation::Run(std::ostream& errors) {
   Loop(scenario_.runMs, /*idle=*/true);
 
   controller_ = nullptr;
-  return true;
+  return !options_.keepFolder || files_->WriteOut(errors);
 }
 
 bool VirtualStation::PrepareFolder(std::ostream& errors) {
-  folder_ = NewFolder();
+  // Only a folder to keep is made on disk; otherwise its name is never looked up.
+  folder_ = options_.keepFolder ? NewFolder() : fs::temp_directory_path() / "quendal-sim";
   if (folder_.empty()) {
     errors << "quendal-sim: cannot make a folder under " << fs::temp_directory_path() << '\n';
     return false;
   }
+  files_.emplace(folder_);
   if (scenario_.clips != ClipsMode::None) {
     for (const std::string& clip : LibraryClipNames()) {
       const auto& missing = scenario_.clipsListed;
       if (std::find(missing.begin(), missing.end(), clip) != missing.end()) continue;
-      if (!WriteFile(folder_ / clip, {})) {
+      if (!files_->Write(clip, {})) {
         errors << "quendal-sim: cannot write " << (folder_ / clip) << '\n';
         return false;
       }
     }
   }
   for (const FileWrite& file : scenario_.files) {
-    if (!WriteFile(folder_ / fs::u8path(file.name), file.bytes)) {
+    if (!files_->Write(file.name, file.bytes)) {
       errors << "quendal-sim: cannot write " << (folder_ / file.name) << '\n';
       return false;
     }
@@ -201,26 +187,20 @@ void VirtualStation::RunUserAction(const Action& action) {
 }
 
 void VirtualStation::ApplyExternal(const Action& action) {
-  const fs::path path = folder_ / fs::u8path(action.file.name);
-  std::error_code error;
+  const std::string& name = action.file.name;
   switch (action.kind) {
     case Action::Kind::Host:
       ApplyHost(action.host);
       return;
     case Action::Kind::WriteFile:
-      WriteFile(path, action.file.bytes);
+      files_->Write(name, action.file.bytes);
       return;
     case Action::Kind::RemoveFile:
-      fs::remove(path, error);
+      files_->Remove(name);
       return;
     case Action::Kind::Cat: {
-      std::ifstream in(path, std::ios::binary);
-      if (!in || !fs::is_regular_file(path, error)) {
-        Print("File " + action.file.name + " absent");
-        return;
-      }
-      const std::string bytes{std::istreambuf_iterator<char>(in), {}};
-      Print("File " + action.file.name + " " + QuotedBytes(bytes));
+      const std::string* bytes = files_->Find(name);
+      Print("File " + name + " " + (bytes ? QuotedBytes(*bytes) : "absent"));
       return;
     }
     default:
@@ -285,18 +265,22 @@ MsgAnswer VirtualStation::Show(const MessageRequest& request) {
 }
 
 LocalTime VirtualStation::Now() {
+  // The controller reads the clock a score of times in each tick.
+  if (readingAt_ == now_) return reading_;
+  readingAt_ = now_;
   using namespace std::chrono;
   const sys_time<milliseconds> moment{milliseconds{startEpochMs_ + now_}};
   const sys_days day = floor<days>(moment);
   const year_month_day date{day};
   const hh_mm_ss time{moment - day};
-  return LocalTime{static_cast<int>(date.year()),
-                   static_cast<int>(static_cast<unsigned>(date.month())),
-                   static_cast<int>(static_cast<unsigned>(date.day())),
-                   static_cast<int>(time.hours().count()),
-                   static_cast<int>(time.minutes().count()),
-                   static_cast<int>(time.seconds().count()),
-                   static_cast<int>(time.subseconds().count())};
+  reading_ = LocalTime{static_cast<int>(date.year()),
+                       static_cast<int>(static_cast<unsigned>(date.month())),
+                       static_cast<int>(static_cast<unsigned>(date.day())),
+                       static_cast<int>(time.hours().count()),
+                       static_cast<int>(time.minutes().count()),
+                       static_cast<int>(time.seconds().count()),
+                       static_cast<int>(time.subseconds().count())};
+  return reading_;
 }
 
 void VirtualStation::End() {
@@ -306,9 +290,7 @@ void VirtualStation::End() {
 
 bool VirtualStation::Play(const std::string& path) {
   if (stopped_) return true;
-  std::error_code error;
-  const bool exists = fs::is_regular_file(fs::u8path(path), error);
-  Print("PlaySound " + Relative(path) + (exists ? "" : " missing"));
+  Print("PlaySound " + Relative(path) + (files_->Find(path) ? "" : " missing"));
   return true;
 }
 
@@ -327,6 +309,7 @@ void VirtualStation::OnHostCall(const SimulatedHost::Call& call) {
   using Kind = SimulatedHost::Call::Kind;
   switch (call.kind) {
     case Kind::Read:
+      if (!timeline_.Verbose()) return;
       timeline_.Detail(now_, call.member + " " + (call.ok ? call.value : "failed"));
       return;
     case Kind::Write:
@@ -362,6 +345,7 @@ void VirtualStation::DisplayChanged(DisplayField field) {
   };
   switch (field) {
     case DisplayField::Label2:
+      if (!timeline_.Verbose()) return;
       timeline_.Detail(now_, "Label2 " + Quoted(display.Label2));
       return;
     case DisplayField::Label3:

@@ -4,11 +4,13 @@
 #include <filesystem>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <vector>
 
 #include "core/StationController.h"
 #include "host/SimulatedHost.h"
+#include "sim/MemoryFiles.h"
 #include "sim/Scenario.h"
 #include "sim/Timeline.h"
 
@@ -16,7 +18,7 @@ namespace quendal::sim {
 
 struct RunOptions {
   bool verbose = false;
-  bool keepFolder = false;  // leave the scenario's folder for a look afterwards
+  bool keepFolder = false;  // write the scenario's folder out on disk at the end, for a look
 };
 
 // Runs the controller on a virtual clock as the real program's event loop would: one
@@ -38,8 +40,8 @@ class VirtualStation final : private Pause,
   VirtualStation(Scenario scenario, std::ostream& out, RunOptions options = {});
   ~VirtualStation() override;
 
-  // Sets up the scenario's folder and runs to the end. Returns false, having written
-  // why to `errors`, when the folder cannot be set up.
+  // Sets up the scenario's folder in memory and runs to the end. Returns false, having
+  // written why to `errors`, when the folder cannot be set up or, kept, written out.
   bool Run(std::ostream& errors);
 
   const std::filesystem::path& Folder() const { return folder_; }
@@ -91,6 +93,7 @@ class VirtualStation final : private Pause,
   Timeline timeline_;
   RunOptions options_;
   std::filesystem::path folder_;
+  std::optional<MemoryFiles> files_;
   std::shared_ptr<SimulatedHost> host_ = std::make_shared<SimulatedHost>();
   bool hostCreationFails_ = false;
   StationController* controller_ = nullptr;
@@ -103,6 +106,8 @@ class VirtualStation final : private Pause,
 
   std::int64_t startEpochMs_ = 0;
   std::int64_t now_ = 0;  // virtual milliseconds since start
+  std::int64_t readingAt_ = -1;
+  LocalTime reading_;  // the clock at readingAt_
   std::int64_t nextTick_ = 0;
   bool stopped_ = false;
 };

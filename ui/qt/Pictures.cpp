@@ -36,12 +36,15 @@ QPixmap StillPictureFor(forms::Picture picture) {
 }
 
 void Animate(AnimatedImage& box, forms::Picture picture) {
+  // The main window's decorations stay on screen all day: a few frames a second look
+  // alive and cost next to nothing.
+  constexpr int kDecorationFrameMs = 300;
   using P = forms::Picture;
   switch (picture) {
     case P::Antenna:
-      return box.SetFrames(AntennaFrames(), 120);
+      return box.SetFrames(AntennaFrames(), kDecorationFrameMs);
     case P::Link:
-      return box.SetFrames(LinkFrames(), 100);
+      return box.SetFrames(LinkFrames(), kDecorationFrameMs);
     case P::Tower:
       return box.SetFrames(TowerFrames(), 150);
     default:

@@ -12,16 +12,15 @@ TickDriver::TickDriver(Clock& clock, EventGate& gate, std::function<bool()> enab
   connect(&timer_, &QTimer::timeout, this, &TickDriver::Fire);
 }
 
-void TickDriver::Start() { Arm(); }
-
-void TickDriver::Arm() { timer_.start(DelayFrom(clock_.Now().millisecond)); }
+void TickDriver::Start() { timer_.start(seconds_.Arm(clock_.Now())); }
 
 void TickDriver::Fire() {
-  const Second now = SecondOf(clock_.Now());
-  // Armed before the handlers run, so ticks keep coming while one waits in a message box.
-  Arm();
-  if (gate_.Paused() || !enabled_() || lastTicked_ == now) return;
-  lastTicked_ = now;
+  const LocalTime now = clock_.Now();
+  const bool due = seconds_.Due(now);
+  // Armed before the handlers run, so ticks keep coming while one waits in a message box;
+  // an early wake-up waits for the rest of its second.
+  timer_.start(seconds_.Arm(now));
+  if (!due || gate_.Paused() || !enabled_()) return;
   gate_.Run(tick_);
 }
 
