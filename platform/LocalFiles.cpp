@@ -14,13 +14,6 @@ namespace {
 // costs a tick no more than this many reads.
 constexpr int kReadTries = 3;
 
-// The text up to and with its last line end.
-std::string WholeLines(std::string text) {
-  const std::size_t lastEnd = text.find_last_of("\r\n");
-  text.resize(lastEnd == std::string::npos ? 0 : lastEnd + 1);
-  return text;
-}
-
 // The file a save must replace: through any links, so that an operator's linked options
 // file stays linked. A loop of links ends at the last one looked at.
 fs::path LinkTarget(fs::path path) {

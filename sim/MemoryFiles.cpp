@@ -47,10 +47,12 @@ bool MemoryFiles::ExisteArquivo(const std::string& name) {
   return path && files_.count(*path) != 0 && !IsHidden(*path);
 }
 
-std::optional<std::string> MemoryFiles::ReadAll(const std::string& name) {
+std::optional<std::string> MemoryFiles::ReadText(const std::string& name) {
   const std::string* bytes = Find(name);
   if (bytes == nullptr) return std::nullopt;
-  return *bytes;
+  // Nobody rewrites these files during a read; only the limit can cut one.
+  if (bytes->size() <= kTextReadLimit) return *bytes;
+  return WholeLines(bytes->substr(0, kTextReadLimit));
 }
 
 const std::string* MemoryFiles::Find(const std::string& name) {

@@ -22,7 +22,7 @@ class MemoryFiles final : public FileAccess {
   explicit MemoryFiles(std::filesystem::path folder);
 
   bool ExisteArquivo(const std::string& name) override;
-  std::optional<std::string> ReadAll(const std::string& name) override;
+  std::optional<std::string> ReadText(const std::string& name) override;
   bool ReplaceAll(const std::string& name, std::string_view bytes) override;
 
   // The scenario's own steps, as they would go on disk: a write makes the folders it

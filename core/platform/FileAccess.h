@@ -32,4 +32,12 @@ class FileAccess {
   virtual bool ReplaceAll(const std::string& name, std::string_view bytes) = 0;
 };
 
+// `text` up to and with its last line end: what a read that did not see the whole file,
+// unchanged, may hand over.
+inline std::string WholeLines(std::string text) {
+  const std::size_t lastEnd = text.find_last_of("\r\n");
+  text.resize(lastEnd == std::string::npos ? 0 : lastEnd + 1);
+  return text;
+}
+
 }  // namespace quendal
