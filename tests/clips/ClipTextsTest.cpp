@@ -3,14 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <map>
 #include <set>
-#include <string>
-#include <vector>
 
 #include "core/ClipLibrary.h"
 
-namespace quendal::clips {
+namespace quendal::test {
+
+using namespace clips;
 namespace {
 
 // The words for each number, joined with " / ".
@@ -36,24 +35,17 @@ TEST(ClipTexts, sayTheNumbersInBrazilianPortuguese) {
             "trinta e dois graus / quarenta graus");
 }
 
-TEST(ClipTexts, giveEveryClipTheProgramAsksForItsOwnWords) {
+TEST(ClipTexts, giveEveryClipTheProgramAsksForWordsOfItsOwn) {
   std::vector<std::string> names;
-  std::map<std::string, std::string> said;
   std::set<std::string> distinct;
   for (const auto& clip : ClipTexts()) {
     names.push_back(clip.name);
-    said[clip.name] = clip.text;
-    distinct.insert(clip.text);
-    EXPECT_FALSE(clip.text.empty()) << clip.name;
+    EXPECT_TRUE(distinct.insert(clip.text).second) << clip.name << " says what another says";
     EXPECT_EQ(clip.text.find_first_of("\t\n"), std::string::npos) << clip.name;
   }
   EXPECT_EQ(names, LibraryClipNames());
-  EXPECT_EQ(distinct.size(), names.size());
-  EXPECT_EQ(said["hora/hrs09.wav"], "nove horas");
-  EXPECT_EQ(said["hora/min05.wav"], "e cinco minutos");
-  EXPECT_EQ(said["temperatura/tmp007.wav"], "sete graus");
-  EXPECT_EQ(said["temperatura/tmp025.wav"], "vinte e cinco graus");
+  EXPECT_EQ(ClipTexts()[9].text, "nove horas");
 }
 
 }  // namespace
-}  // namespace quendal::clips
+}  // namespace quendal::test

@@ -12,33 +12,12 @@
 #include "core/StationController.h"
 #include "platform/LocalFiles.h"
 #include "host/SimulatedHost.h"
-#include "ui/qt/FrmQuendal.h"
-#include "ui/qt/platform/EventGate.h"
-#include "ui/qt/platform/QtMessageBoxes.h"
+#include "tests/support/Fakes.h"
+#include "ui/FrmQuendal.h"
+#include "ui/platform/EventGate.h"
+#include "ui/platform/QtMessageBoxes.h"
 
 namespace quendal::test {
-
-struct FakeClock final : Clock {
-  LocalTime now{2024, 5, 6, 14, 0, 0, 0};
-  LocalTime Now() override { return now; }
-};
-
-struct RecordingSound final : SoundOutput {
-  std::vector<std::string> played;
-  bool Play(const std::string& path) override {
-    played.push_back(path);
-    return true;
-  }
-};
-
-struct RecordingDesktop final : Desktop {
-  std::vector<std::string> events;
-  void Beep() override { events.push_back("Beep"); }
-  void ShowAbout() override { events.push_back("ShowAbout"); }
-  void ShowHelp() override { events.push_back("ShowHelp"); }
-  void Repaint() override {}
-  void End() override { events.push_back("End"); }
-};
 
 // A message box as the operator would have seen it.
 struct SeenBox {
@@ -101,9 +80,7 @@ class WindowRig {
 
   QTemporaryDir folder;
   FakeClock clock;
-  struct : Pause {
-    void Sleep(std::chrono::milliseconds) override {}
-  } pause;
+  NoPause pause;
   RecordingSound sound;
   RecordingDesktop desktop;
   struct : HostFactory {

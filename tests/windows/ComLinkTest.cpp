@@ -1,0 +1,220 @@
+// The COM link against a test double of the host, served in this process (its class
+// factory registered here only) and from another process (its EXE started by COM, every
+// call through the standard marshaller built from the double's type library). The
+// double's function table, its type library and the link's interface declaration are
+// written separately, so a slot that one of them places wrongly shows.
+#include <gtest/gtest.h>
+
+#include <objbase.h>
+#include <oleauto.h>
+
+#include <chrono>
+#include <sstream>
+#include <thread>
+
+#include "host/echolink/ComInit.h"
+#include "host/echolink/EchoLinkHost.h"
+#include "tests/support/FakeEchoHost.h"
+#include "tests/support/ScratchFolder.h"
+
+namespace quendal::test {
+namespace {
+
+namespace fs = std::filesystem;
+using echolink::ComInit;
+using Strings = std::vector<std::string>;
+
+// Where COM starts the double's server; an empty command leaves the class unregistered.
+// Windows looks up a user's classes under HKCU first; wine reads only the machine's
+// (HKLM), where a user without administrator rights cannot write. Both, where allowed.
+void SetServerCommand(const std::wstring& command) {
+  wchar_t clsid[64];
+  StringFromGUID2(fake_echo::EchoClass(), clsid, 64);
+  const std::wstring key = std::wstring(L"Software\\Classes\\CLSID\\") + clsid;
+  for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
+    RegDeleteTreeW(root, key.c_str());
+    if (command.empty()) continue;
+    RegSetKeyValueW(root, (key + L"\\LocalServer32").c_str(), nullptr, REG_SZ, command.c_str(),
+                    DWORD((command.size() + 1) * sizeof(wchar_t)));
+  }
+}
+
+// Parameter: served out of process. The cases share the registry: one at a time.
+class ComLink : public ::testing::TestWithParam<bool> {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(com_.Joined());
+    WriteBytes(state_, "");
+    SetServerCommand({});
+    if (!GetParam()) {
+      factory_ = fake_echo::NewClassFactory(state_.native());
+      ASSERT_HRESULT_SUCCEEDED(CoRegisterClassObject(
+          fake_echo::EchoClass(), factory_, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &cookie_));
+    } else {
+      RegisterServer();
+    }
+    host_ = std::dynamic_pointer_cast<EchoLinkHost>(EchoLinkHostFactory().Create());
+    ASSERT_NE(host_, nullptr);
+  }
+  void RegisterServer() {
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    const fs::path exe = fs::path(self).parent_path() / L"fake_echo_server.exe";
+    ITypeLib* library = nullptr;  // in the EXE, for the standard marshaller
+    ASSERT_HRESULT_SUCCEEDED(LoadTypeLibEx(exe.c_str(), REGKIND_REGISTER, &library));
+    library->Release();
+    SetServerCommand(L"\"" + exe.native() + L"\" --state \"" + state_.native() + L"\"");
+  }
+  void TearDown() override {
+    host_.reset();
+    if (cookie_ != 0) CoRevokeClassObject(cookie_);
+    if (factory_ != nullptr) factory_->Release();
+    EXPECT_TRUE(ObjectsReleased()) << "the double's server did not end";
+  }
+
+  // The calls the double has seen since the last look.
+  Strings Calls() {
+    Strings calls;
+    std::istringstream log(ReadBytes(state_.native() + L".log"));
+    for (std::string line; std::getline(log, line);) calls.push_back(line);
+    fs::remove(state_.native() + L".log");
+    return calls;
+  }
+  HANDLE Server() {
+    DWORD pid = 0;
+    std::ifstream(fs::path(state_.native() + L".pid")) >> pid;
+    return pid == 0 ? nullptr : OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, pid);
+  }
+  // In this process, by the double's count; out of it, by its server ending (one that
+  // does not end is ended, so the next case starts clean).
+  bool ObjectsReleased() {
+    if (!GetParam()) return fake_echo::Outstanding() == 0;
+    HANDLE server = Server();
+    const bool ended = !server || WaitForSingleObject(server, 10000) == WAIT_OBJECT_0;
+    if (server && !ended) TerminateProcess(server, 1);
+    if (server) CloseHandle(server);
+    fs::remove(state_.native() + L".pid");
+    return ended;
+  }
+
+  ComInit com_;
+  ScratchFolder folder_;
+  const fs::path state_ = folder_ / "state.txt";
+  IClassFactory* factory_ = nullptr;
+  DWORD cookie_ = 0;
+  std::shared_ptr<EchoLinkHost> host_;
+};
+
+// One read is one call, and any value other than False reads as True.
+TEST_P(ComLink, readsWhatTheHostAnswers) {
+  const auto read = [&](const char* state) {
+    WriteBytes(state_, state);
+    const auto flag = [](std::optional<bool> value) { return value ? *value ? "1" : "0" : "-"; };
+    const auto count = host_->ConnectedCount();
+    return flag(host_->RadioReceiving()) + std::string(flag(host_->InternetReceiving())) + " " +
+           (count ? std::to_string(*count) : "-");
+  };
+  EXPECT_EQ(read(""), "00 0");
+  EXPECT_EQ(read("RadioReceiving=1\nConnectedCount=3\n"), "10 3");
+  EXPECT_EQ(read("RadioReceiving=5\nInternetReceiving=-7\nConnectedCount=-2\n"), "11 -2");
+  EXPECT_EQ(read("RadioReceiving=fail\nInternetReceiving=fail\nConnectedCount=fail\n"), "-- -");
+  EXPECT_EQ(Calls().size(), 12u);
+  EXPECT_FALSE(host_->HostGone());
+}
+
+// Switches arrive as VARIANT_BOOL; a path as the same text, in any script, with no
+// terminator counted in the BSTR's length, and bytes that are not UTF-8 as U+FFFD.
+TEST_P(ComLink, switchesAndPathsReachTheHostIntact) {
+  const std::string path = "C:\\Estação São João\\hora \xF0\x9D\x84\x9E\\hrs09.wav";
+  EXPECT_TRUE(host_->SetRfTransmit(true));
+  EXPECT_TRUE(host_->SetRfTransmit(false));
+  EXPECT_TRUE(host_->SetIpTransmit(true));
+  EXPECT_TRUE(host_->PlayAudioFile(path, true));
+  EXPECT_TRUE(host_->PlayAudioFile("C:\\a\xFF.wav", false));
+  EXPECT_TRUE(host_->SetIpTransmit(false));
+  EXPECT_EQ(Calls(), (Strings{"RfTransmit -1", "RfTransmit 0", "IpTransmit -1",
+                              "PlayAudioFile " + path + " -1",
+                              "PlayAudioFile C:\\a\xEF\xBF\xBD.wav 0", "IpTransmit 0"}));
+}
+
+// An ordinary failure is the one call's; once the host is gone, no call reaches it again.
+TEST_P(ComLink, aFailedCallFailsAloneButAGoneHostFailsEveryCallWithoutBeingAsked) {
+  WriteBytes(state_, "RfTransmit=fail\nPlayAudioFile=fail\nConnectedCount=fail\n");
+  EXPECT_FALSE(host_->SetRfTransmit(false));
+  EXPECT_FALSE(host_->PlayAudioFile("C:\\x.wav", true));
+  EXPECT_EQ(host_->ConnectedCount(), std::nullopt);
+  WriteBytes(state_, "ConnectedCount=1\nRadioReceiving=gone\n");
+  EXPECT_EQ(host_->ConnectedCount(), 1);
+  EXPECT_FALSE(host_->HostGone());
+  EXPECT_EQ(host_->RadioReceiving(), std::nullopt);
+  EXPECT_TRUE(host_->HostGone());
+  EXPECT_EQ(Calls().size(), 5u);
+  WriteBytes(state_, "");
+  EXPECT_FALSE(host_->RadioReceiving() || host_->InternetReceiving() || host_->ConnectedCount() ||
+               host_->SetRfTransmit(false) || host_->SetIpTransmit(false) ||
+               host_->PlayAudioFile("C:\\x.wav", true));
+  EXPECT_EQ(Calls(), Strings{});
+}
+
+// A switch asked on, even when the host refused, and not seen off is turned off when the
+// link goes, which gives back its one reference; one already off is left alone.
+TEST_P(ComLink, theLinkSwitchesOffWhatItLeftOnAndLetsTheObjectGo) {
+  EXPECT_TRUE(host_->SetRfTransmit(true));
+  WriteBytes(state_, "IpTransmit=fail\n");
+  EXPECT_FALSE(host_->SetIpTransmit(true));
+  EXPECT_FALSE(host_->SetIpTransmit(false));
+  WriteBytes(state_, "");
+  EXPECT_TRUE(host_->SetRfTransmit(false));
+  EXPECT_TRUE(host_->SetRfTransmit(true));
+  host_.reset();
+  EXPECT_TRUE(ObjectsReleased());
+  EXPECT_EQ(Calls(), (Strings{"RfTransmit -1", "IpTransmit -1", "IpTransmit 0", "RfTransmit 0",
+                              "RfTransmit -1", "RfTransmit 0", "IpTransmit 0"}));
+}
+
+// No object without COM on the calling thread or without the host's class; a host whose
+// process dies fails every call, none hangs, and letting it go is safe.
+TEST_P(ComLink, noHostWithoutComOrItsClassAndADeadHostFailsEveryCall) {
+  std::shared_ptr<HostObject> created = std::make_shared<UnavailableHost>();
+  std::thread([&] { created = EchoLinkHostFactory().Create(); }).join();
+  EXPECT_EQ(created, nullptr);
+  if (!GetParam()) return;
+  ASSERT_EQ(host_->ConnectedCount(), 0);
+  HANDLE server = Server();
+  ASSERT_TRUE(TerminateProcess(server, 9));
+  ASSERT_EQ(WaitForSingleObject(server, 10000), WAIT_OBJECT_0);
+  CloseHandle(server);
+  const auto started = std::chrono::steady_clock::now();
+  EXPECT_EQ(host_->RadioReceiving(), std::nullopt);
+  EXPECT_FALSE(host_->SetRfTransmit(true));
+  EXPECT_TRUE(host_->HostGone());
+  EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(20));
+  host_.reset();
+  SetServerCommand({});
+  EXPECT_EQ(EchoLinkHostFactory().Create(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Served, ComLink, ::testing::Bool(), [](const auto& outOfProcess) {
+  return outOfProcess.param ? "outOfProcess" : "inProcess";
+});
+
+// A second hold on the same thread nests; a thread already in the multithreaded
+// apartment is refused and left in it.
+TEST(ComInit, nestsOnItsThreadAndLeavesAnotherApartmentAlone) {
+  std::thread([] {
+    ComInit outer;
+    EXPECT_TRUE(ComInit().Joined());
+    EXPECT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_FALSE);
+    CoUninitialize();
+  }).join();
+  std::thread([] {
+    ASSERT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), S_OK);
+    EXPECT_EQ(ComInit().Result(), RPC_E_CHANGED_MODE);
+    EXPECT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), S_FALSE);
+    CoUninitialize();
+    CoUninitialize();
+  }).join();
+}
+
+}  // namespace
+}  // namespace quendal::test
