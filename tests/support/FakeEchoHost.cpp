@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <new>
 
 namespace quendal::test::fake_echo {
@@ -21,14 +20,6 @@ void Let() {
   if (--outstanding == 0 && idleCallback.load()) idleCallback.load()();
 }
 
-std::string Utf8(const wchar_t* text, int length) {
-  if (length <= 0) return {};
-  std::string bytes(WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr),
-                    '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text, length, bytes.data(), int(bytes.size()), nullptr, nullptr);
-  return bytes;
-}
-
 using Entry = void (*)();
 
 struct FakeEcho {
@@ -36,38 +27,29 @@ struct FakeEcho {
   std::atomic<LONG> references;
   std::wstring statePath;
 
-  void Log(const std::string& call) const {
+  // Logs the call, then answers as the state file says for `member`: its failure, or
+  // S_OK and the number.
+  HRESULT Call(const std::string& member, const std::string& logged, long* number) const {
     std::ofstream(std::filesystem::path(statePath + L".log"), std::ios::binary | std::ios::app)
-        << call << '\n';
-  }
-
-  // The answer the state file sets for `member`: its failure, or S_OK and the number.
-  HRESULT Answer(const std::string& member, long* number) const {
-    std::map<std::string, std::string> state;
-    std::ifstream in{std::filesystem::path(statePath)};
-    for (std::string line; std::getline(in, line);) {
-      if (const auto equals = line.find('='); equals != std::string::npos) {
-        state[line.substr(0, equals)] = line.substr(equals + 1);
-      }
+        << logged << '\n';
+    std::ifstream state{std::filesystem::path(statePath)};
+    std::string value = "0";
+    for (std::string line; std::getline(state, line);) {
+      if (line.starts_with(member + "=")) value = line.substr(member.size() + 1);
     }
-    const std::string value = state.count(member) ? state[member] : "0";
     if (value == "fail") return E_FAIL;
     if (value == "gone") return RPC_E_DISCONNECTED;
     if (number != nullptr) *number = std::strtol(value.c_str(), nullptr, 10);
     return S_OK;
   }
-
   HRESULT Read(const std::string& member, VARIANT_BOOL* value) const {
-    Log(member);
     long number = 0;
-    const HRESULT result = Answer(member, &number);
+    const HRESULT result = Call(member, member, &number);
     if (SUCCEEDED(result)) *value = number == 1 ? VARIANT_TRUE : static_cast<VARIANT_BOOL>(number);
     return result;
   }
-
   HRESULT Write(const std::string& member, VARIANT_BOOL value) const {
-    Log(member + " " + std::to_string(value));
-    return Answer(member, nullptr);
+    return Call(member, member + " " + std::to_string(value), nullptr);
   }
 };
 
@@ -110,14 +92,15 @@ HRESULT STDMETHODCALLTYPE GetRadioReceiving(void* self, VARIANT_BOOL* value) {
   return Self(self)->Read("RadioReceiving", value);
 }
 HRESULT STDMETHODCALLTYPE GetConnectedCount(void* self, long* value) {
-  Self(self)->Log("ConnectedCount");
-  return Self(self)->Answer("ConnectedCount", value);
+  return Self(self)->Call("ConnectedCount", "ConnectedCount", value);
 }
 HRESULT STDMETHODCALLTYPE PlayAudioFile(void* self, BSTR path, VARIANT_BOOL flag) {
   // SysStringLen, not the terminator: a length that counts a NUL shows in the log.
-  Self(self)->Log("PlayAudioFile " + Utf8(path, int(SysStringLen(path))) + " " +
-                  std::to_string(flag));
-  return Self(self)->Answer("PlayAudioFile", nullptr);
+  const int length = int(SysStringLen(path));
+  std::string utf8(WideCharToMultiByte(CP_UTF8, 0, path, length, nullptr, 0, nullptr, nullptr), 0);
+  WideCharToMultiByte(CP_UTF8, 0, path, length, utf8.data(), int(utf8.size()), nullptr, nullptr);
+  return Self(self)->Call("PlayAudioFile", "PlayAudioFile " + utf8 + " " + std::to_string(flag),
+                          nullptr);
 }
 
 // Slot numbers as the host's documentation gives them; nothing else fixes them here.

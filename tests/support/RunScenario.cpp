@@ -11,7 +11,7 @@ namespace quendal::test {
 std::string RunScenario(std::string_view text, bool verbose) {
   auto parsed = sim::ParseScenario(text);
   if (const auto* error = std::get_if<sim::ParseError>(&parsed)) {
-    return "parse error at line " + std::to_string(error->line) + ": " + error->message;
+    return "parse error at line " + std::to_string(error->line) + ": " + error->message + "\n";
   }
   std::ostringstream timeline, errors;
   sim::VirtualStation station(std::get<sim::Scenario>(std::move(parsed)), timeline,

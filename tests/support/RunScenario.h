@@ -5,8 +5,8 @@
 
 namespace quendal::test {
 
-// The timeline the simulator prints for a scenario given as text, or "parse error at line
-// N: ..." when the scenario is refused.
+// The timeline the simulator prints for a scenario given as text, or the line "parse error
+// at line N: ..." when the scenario is refused.
 std::string RunScenario(std::string_view text, bool verbose = false);
 
 }  // namespace quendal::test
