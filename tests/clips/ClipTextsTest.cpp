@@ -3,9 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <set>
-
-#include "core/ClipLibrary.h"
 
 namespace quendal::test {
 
@@ -33,18 +30,6 @@ TEST(ClipTexts, sayTheNumbersInBrazilianPortuguese) {
   EXPECT_EQ(Say(TemperatureText, {0, 1, 2, 18, 21, 32, 40}),
             "zero grau / um grau / dois graus / dezoito graus / vinte e um graus / "
             "trinta e dois graus / quarenta graus");
-}
-
-TEST(ClipTexts, giveEveryClipTheProgramAsksForWordsOfItsOwn) {
-  std::vector<std::string> names;
-  std::set<std::string> distinct;
-  for (const auto& clip : ClipTexts()) {
-    names.push_back(clip.name);
-    EXPECT_TRUE(distinct.insert(clip.text).second) << clip.name << " says what another says";
-    EXPECT_EQ(clip.text.find_first_of("\t\n"), std::string::npos) << clip.name;
-  }
-  EXPECT_EQ(names, LibraryClipNames());
-  EXPECT_EQ(ClipTexts()[9].text, "nove horas");
 }
 
 }  // namespace

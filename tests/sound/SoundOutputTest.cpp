@@ -52,13 +52,6 @@ std::vector<std::string> TakeWarnings() {
   return std::exchange(warnings, {});
 }
 
-// What reached the sink: whether anything louder than about -30 dBFS did, how long
-// after the mark it began (parec's latency included), and how long it lasted.
-struct Heard {
-  bool any = false;
-  double onsetMs = 0, seconds = 0;
-};
-
 class QtSoundOutputOnPulse : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
@@ -110,8 +103,9 @@ class QtSoundOutputOnPulse : public ::testing::Test {
     return path;
   }
 
-  // Plays each clip and sleeps the time given after it; what was heard from the first on.
-  static Heard Play(std::vector<std::pair<fs::path, std::chrono::milliseconds>> clips) {
+  // Plays each clip and sleeps the time given after it; how long the sound that reached
+  // the sink from the first on lasted, counting what is louder than about -30 dBFS.
+  static double Play(std::vector<std::pair<fs::path, std::chrono::milliseconds>> clips) {
     const std::size_t mark = Mark();
     {
       QtSoundOutput sound;
@@ -126,34 +120,28 @@ class QtSoundOutputOnPulse : public ::testing::Test {
     std::memcpy(samples.data(), raw.data(), 2 * samples.size());
     const auto loud = [](std::int16_t sample) { return std::abs(sample) > 1000; };
     const auto first = std::find_if(samples.begin() + std::ptrdiff_t(mark), samples.end(), loud);
-    if (first == samples.end()) return {};
-    const auto last = std::find_if(samples.rbegin(), samples.rend(), loud).base() - 1;
-    return {true, 1000.0 * double(first - samples.begin() - std::ptrdiff_t(mark)) / kRate,
-            double(last - first) / kRate};
+    if (first == samples.end()) return 0;
+    return double(std::find_if(samples.rbegin(), samples.rend(), loud).base() - 1 - first) / kRate;
   }
 
   static inline std::unique_ptr<ScratchFolder> folder_;
   static inline pid_t pids_[2] = {-1, -1};
 };
 
-TEST_F(QtSoundOutputOnPulse, playsTheWholeClipAtOnceWhileTheCallerSleeps) {
-  const Heard heard = Play({{Tone("clip.wav", 0.6), 1000ms}});
-  ASSERT_TRUE(heard.any) << "nothing reached the sink";
-  EXPECT_NEAR(heard.seconds, 0.6, 0.03);
-  EXPECT_LT(heard.onsetMs, 100.0) << "the recording's own delay included";
+TEST_F(QtSoundOutputOnPulse, playsTheWholeClipWhileTheCallerSleeps) {
+  EXPECT_NEAR(Play({{Tone("clip.wav", 0.6), 1000ms}}), 0.6, 0.03);
   EXPECT_TRUE(TakeWarnings().empty());
 }
 
 TEST_F(QtSoundOutputOnPulse, cutsOffTheClipStillPlayingWhenTheNextStarts) {
   // 0.4 s of the first clip, then the whole second one; not the 1.5 s of the first.
-  EXPECT_NEAR(Play({{Tone("long.wav", 1.5), 400ms}, {Tone("short.wav", 0.3), 800ms}}).seconds, 0.7,
-              0.04);
+  EXPECT_NEAR(Play({{Tone("long.wav", 1.5), 400ms}, {Tone("short.wav", 0.3), 800ms}}), 0.7, 0.04);
 }
 
 TEST_F(QtSoundOutputOnPulse, playsTheStandInForAMissingClipOrAFileThatIsNoClipAndSaysWhich) {
   WriteBytes(*folder_ / "tmp020.wav", "not a sound");
   for (const fs::path& clip : {*folder_ / "hora/hrs07.wav", *folder_ / "tmp020.wav"}) {
-    EXPECT_GT(Play({{clip, 700ms}}).seconds, 0.2) << clip;
+    EXPECT_GT(Play({{clip, 700ms}}), 0.2) << clip;
     const auto said = TakeWarnings();
     ASSERT_EQ(said.size(), 1u) << clip;
     EXPECT_NE(said[0].find(clip.filename().string()), std::string::npos) << said[0];
