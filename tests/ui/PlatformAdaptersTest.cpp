@@ -34,69 +34,61 @@ struct FastTicks {
   } clock;
   EventGate gate;
   bool enabled = true, clockStands = false;
-  int count = 0;
-  std::function<void()> onTick = [] {};
+  std::vector<std::string> events;
   TickDriver driver{clock, gate, [this] { return enabled; },
                     [this] {
-                      ++count;
+                      events.push_back("tick");
                       if (!clockStands) ++clock.now.second;
-                      onTick();
                     }};
+  long Ticks() const { return std::ranges::count(events, "tick"); }
 };
 
-const MessageRequest kQuit{"Tem certeza que quer sair?", "quendal", MsgButtons::YesNo,
-                           MsgIcon::Question, MsgAnswer::No};
-const MessageRequest kNotice{"Grave as semanas primeiro!", "Quendal"};
-
 TEST(QtMessageBoxes, onlyThePressedYesAnswersYesToTheQuitQuestion) {
+  const MessageRequest quit{"Tem certeza que quer sair?", "quendal", MsgButtons::YesNo,
+                            MsgIcon::Question, MsgAnswer::No};
   QtMessageBoxes boxes;
   for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
     WhenBoxOpens([key](QMessageBox& box) { QTest::keyClick(&box, key); });
-    EXPECT_EQ(boxes.Show(kQuit), MsgAnswer::No) << key;
+    EXPECT_EQ(boxes.Show(quit), MsgAnswer::No) << key;
   }
   WhenBoxOpens([](QMessageBox& box) { box.button(QMessageBox::Yes)->click(); });
-  EXPECT_EQ(boxes.Show(kQuit), MsgAnswer::Yes);
+  EXPECT_EQ(boxes.Show(quit), MsgAnswer::Yes);
 }
 
 // Over the shown main window a box blocks only it; over none, or a minimised one that
-// would hide it, the box blocks every window. Ticks go on while it is open.
+// would hide it, every window. Ticks go on while it is open.
 TEST(QtMessageBoxes, standOverTheShownMainWindowWhileTicksGoOn) {
   QtMessageBoxes boxes;
   QWidget owner;
   boxes.SetOwner(&owner);
-  const auto shownOver = [&boxes] {
+  FastTicks ticks;
+  const auto shownOver = [&] {
     std::pair<QWidget*, Qt::WindowModality> seen{};
-    WhenBoxOpens([&seen](QMessageBox& box) {
+    WhenBoxOpens([&](QMessageBox& box) {
       seen = {box.parentWidget(), box.windowModality()};
-      QTest::keyClick(&box, Qt::Key_Return);
+      EXPECT_TRUE(QTest::qWaitFor([&] { return ticks.Ticks() >= 3; }, 5000));
+      box.button(QMessageBox::Ok)->click();
     });
-    EXPECT_EQ(boxes.Show(kNotice), MsgAnswer::Ok);
+    ticks.gate.Run([&] {
+      EXPECT_EQ(boxes.Show({"Grave as semanas primeiro!", "Quendal"}), MsgAnswer::Ok);
+    });
     return seen;
   };
+  ticks.driver.Start();
   EXPECT_EQ(shownOver(), std::make_pair(static_cast<QWidget*>(nullptr), Qt::ApplicationModal));
+  EXPECT_GE(ticks.Ticks(), 3);
   owner.show();
   EXPECT_EQ(shownOver(), std::make_pair(&owner, Qt::WindowModal));
   owner.showMinimized();
   EXPECT_EQ(shownOver().first, nullptr);
-
-  FastTicks ticks;
-  ticks.driver.Start();
-  WhenBoxOpens([&](QMessageBox& box) {
-    QTest::qWaitFor([&] { return ticks.count >= 3; }, 5000);
-    box.button(QMessageBox::Ok)->click();
-  });
-  ticks.gate.Run([&] { boxes.Show(kNotice); });
-  EXPECT_GE(ticks.count, 3);
 }
 
 TEST(QtPause, sleepsWithoutTicksAndHoldsUserActionsUntilTheHandlerEnds) {
   FastTicks ticks;
   EventGate& gate = ticks.gate;
-  std::vector<std::string> events;
-  const auto note = [&events](const char* event) {
-    return [&events, event] { events.push_back(event); };
+  const auto note = [&](const char* event) {
+    return [&, event] { ticks.events.push_back(event); };
   };
-  ticks.onTick = note("tick");
   QtPause pause(gate);
   gate.Run([&] {
     ticks.driver.Start();
@@ -112,10 +104,10 @@ TEST(QtPause, sleepsWithoutTicksAndHoldsUserActionsUntilTheHandlerEnds) {
     EXPECT_GE(elapsed.elapsed(), 150);
     gate.User(note("click in the handler"));  // no pause in progress: runs at once
   });
-  const auto seen = [&](const char* event) { return std::ranges::count(events, event) > 0; };
-  EXPECT_TRUE(QTest::qWaitFor([&] { return seen("close B") && seen("tick"); }, 2000));
-  std::erase(events, "tick");
-  EXPECT_THAT(events,
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&] { return ticks.Ticks() && std::ranges::count(ticks.events, "close B"); }, 2000));
+  std::erase(ticks.events, "tick");
+  EXPECT_THAT(ticks.events,
               testing::ElementsAre("click in the handler", "click 1", "click 2", "close B"));
 }
 
@@ -125,13 +117,12 @@ TEST(TickDriver, firesJustAfterEachWholeSecondOnceTheTimersAreEnabled) {
   ticks.enabled = false;
   ticks.driver.Start();
   QTest::qWait(60);
-  EXPECT_EQ(ticks.count, 0) << "not before the load sequence enables the timers";
+  EXPECT_EQ(ticks.Ticks(), 0) << "not before the load sequence enables the timers";
   ticks.enabled = true;
-  EXPECT_TRUE(QTest::qWaitFor([&] { return ticks.count >= 2; }, 500));
-  ticks.clock.stands = true;
-  const int count = ticks.count;
-  QTest::qWait(60);
-  EXPECT_EQ(ticks.count, count) << "a clock still in the second armed in never ticks";
+  QTest::qWait(80);
+  EXPECT_EQ(ticks.Ticks(), 1) << "a clock still in the same second never ticks twice";
+  ticks.clock.now.second = 1;
+  EXPECT_TRUE(QTest::qWaitFor([&] { return ticks.Ticks() == 2; }, 500));
 }
 
 TEST(QtClock, anOffsetClockReadsTheChosenTimeAndRunsOn) {
