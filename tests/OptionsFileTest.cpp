@@ -1,19 +1,11 @@
-// How the options file is written and how a box line is read; how the lines are applied,
-// at start and by the button, is shown by the scenarios.
+// How a box line of the options file is read; how the file is written and how its lines
+// are applied, at start and by the button, the scenarios show.
 #include "options/OptionsFile.h"
 
 #include <gtest/gtest.h>
 
 namespace quendal::test {
 namespace {
-
-TEST(OptionsFile, writesBoxesInFileOrderGreyedAsClearedThenTheManualText) {
-  OptionSet options;
-  for (Box box : {Box::Check1, Box::Check7, Box::Check6}) options.SetValue(box, kSet);
-  options.SetValue(Box::Check2, kGreyed);
-  options.SetText1("25");
-  EXPECT_EQ(FormatOptionsFile(options), " 1 \r\n 0 \r\n 0 \r\n 0 \r\n 1 \r\n 0 \r\n 1 \r\n25\r\n");
-}
 
 TEST(OptionsFile, readsABoxLineAsASigned16BitWholeNumberWithBlanksAround) {
   const std::pair<const char*, std::int16_t> numbers[] = {

@@ -4,14 +4,28 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 
-#include "tests/support/RunScenario.h"
+#include "sim/Scenario.h"
+#include "sim/VirtualStation.h"
 #include "tests/support/ScratchFolder.h"
 
 namespace quendal::test {
 namespace {
 
 namespace fs = std::filesystem;
+
+// The timeline of a scenario, or the line "parse error at line N: ..." when it is refused.
+std::string RunScenario(const std::string& text, bool verbose) {
+  auto parsed = sim::ParseScenario(text);
+  if (const auto* error = std::get_if<sim::ParseError>(&parsed)) {
+    return "parse error at line " + std::to_string(error->line) + ": " + error->message + "\n";
+  }
+  std::ostringstream timeline, errors;
+  sim::VirtualStation station(std::get<sim::Scenario>(std::move(parsed)), timeline,
+                              sim::RunOptions{verbose, false});
+  return station.Run(errors) ? timeline.str() : "run failed: " + errors.str();
+}
 
 std::vector<std::string> ScenarioNames() {
   std::vector<std::string> names;

@@ -98,15 +98,5 @@ TEST(RigctldHost, aDaemonThatDoesNotAnswerCostsOneDeadlineACall) {
   ::close(silent);
 }
 
-TEST(RigctldHost, parsesHostAndPort) {
-  EXPECT_EQ(ParseRigctldAddress("")->port, 4532);
-  EXPECT_EQ(ParseRigctldAddress("radio.local")->host, "radio.local");
-  EXPECT_EQ(ParseRigctldAddress("10.1.2.3:4600")->port, 4600);
-  EXPECT_EQ(ParseRigctldAddress(":4600")->host, "127.0.0.1");
-  for (const char* bad : {"host:0", "host:99999", "host:x"}) {
-    EXPECT_FALSE(ParseRigctldAddress(bad)) << bad;
-  }
-}
-
 }  // namespace
 }  // namespace quendal::test

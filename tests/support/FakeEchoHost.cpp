@@ -122,7 +122,7 @@ const Entry* Table() {
   return table.data();
 }
 
-// Keeps no server alive itself: only objects and locks do.
+// Lives as long as the process and keeps no server alive itself: objects and locks do.
 class Factory final : public IClassFactory {
  public:
   explicit Factory(std::wstring statePath) : statePath_(std::move(statePath)) {}
@@ -133,12 +133,8 @@ class Factory final : public IClassFactory {
     if (known) AddRef();
     return known ? S_OK : E_NOINTERFACE;
   }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ULONG(++references_); }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const LONG left = --references_;
-    if (left == 0) delete this;
-    return ULONG(left);
-  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+  ULONG STDMETHODCALLTYPE Release() override { return 1; }
   HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** object) override {
     *object = nullptr;
     if (outer != nullptr) return CLASS_E_NOAGGREGATION;
@@ -154,7 +150,6 @@ class Factory final : public IClassFactory {
   }
 
  private:
-  std::atomic<LONG> references_{1};
   std::wstring statePath_;
 };
 

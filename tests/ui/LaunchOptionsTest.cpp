@@ -24,6 +24,8 @@ TEST(LaunchOptions, chooseTheStartingTimeAndTheStation) {
   EXPECT_EQ(Station({}) + " " + Station({"--host", "sim"}), "sim sim");
   EXPECT_EQ(Station({"--host", "rigctld"}), "127.0.0.1:4532");
   EXPECT_EQ(Station({"--host=rigctld=shack.lan:4600"}), "shack.lan:4600");
+  EXPECT_EQ(Station({"--host=rigctld=:4600"}) + " " + Station({"--host=rigctld=shack"}),
+            "127.0.0.1:4600 shack:4532");
   EXPECT_EQ(Parse({"--screenshot", "/tmp/x"}).options.screenshotFolder, "/tmp/x");
 }
 
@@ -32,8 +34,12 @@ TEST(LaunchOptions, refuseBadTimesStationsAndArgumentsAndHelpShowsThePublicOptio
     EXPECT_EQ(Parse({"--clock", bad}).exitCode, 2) << bad;
     EXPECT_TRUE(Parse({"--clock", bad}).message.contains("--clock")) << bad;
   }
-  for (const QStringList& bad : std::vector<QStringList>{
-           {"--host", "rigctld=host:0"}, {"--host", "echolink"}, {"--clock"}, {"extra"}}) {
+  for (const QStringList& bad : std::vector<QStringList>{{"--host", "rigctld=host:0"},
+                                                         {"--host", "rigctld=host:99999"},
+                                                         {"--host", "rigctld=:x"},
+                                                         {"--host", "echolink"},
+                                                         {"--clock"},
+                                                         {"extra"}}) {
     EXPECT_EQ(Parse(bad).exitCode, 2) << bad.join(' ').toStdString();
   }
   const LaunchRequest help = Parse({"--help"});

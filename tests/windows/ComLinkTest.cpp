@@ -44,12 +44,12 @@ class ComLink : public ::testing::TestWithParam<bool> {
     ASSERT_TRUE(com_.Joined());
     WriteBytes(state_, "");
     SetServerCommand({});
-    if (!GetParam()) {
-      factory_ = fake_echo::NewClassFactory(state_.native());
-      ASSERT_HRESULT_SUCCEEDED(CoRegisterClassObject(
-          fake_echo::EchoClass(), factory_, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &cookie_));
-    } else {
+    if (GetParam()) {
       RegisterServer();
+    } else {
+      ASSERT_HRESULT_SUCCEEDED(
+          CoRegisterClassObject(fake_echo::EchoClass(), fake_echo::NewClassFactory(state_.native()),
+                                CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &cookie_));
     }
     host_ = std::dynamic_pointer_cast<EchoLinkHost>(EchoLinkHostFactory().Create());
     ASSERT_NE(host_, nullptr);
@@ -66,7 +66,6 @@ class ComLink : public ::testing::TestWithParam<bool> {
   void TearDown() override {
     host_.reset();
     if (cookie_ != 0) CoRevokeClassObject(cookie_);
-    if (factory_ != nullptr) factory_->Release();
     EXPECT_TRUE(ObjectsReleased()) << "the double's server did not end";
   }
 
@@ -96,7 +95,6 @@ class ComLink : public ::testing::TestWithParam<bool> {
   ComInit com_;
   ScratchFolder folder_;
   const fs::path state_ = folder_ / "state.txt";
-  IClassFactory* factory_ = nullptr;
   DWORD cookie_ = 0;
   std::shared_ptr<EchoLinkHost> host_;
 };
