@@ -1,3 +1,4 @@
+// The text rules every announcement and the options file share, as tables.
 #include "core/TextRules.h"
 
 #include <gtest/gtest.h>
@@ -5,6 +6,8 @@
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "options/OptionsFile.h"
 
 namespace quendal::test {
 namespace {
@@ -73,6 +76,18 @@ TEST(TextRules, manualTemperatureIsAcceptedFromZeroToFortyInclusive) {
   }
   for (const char* text : {"41", "40.1", "-1", "-0.5", "abc", "", " "}) {
     EXPECT_FALSE(IsAcceptedTemperature(text)) << text;
+  }
+}
+
+TEST(TextRules, anOptionsBoxLineReadsAsASigned16BitWholeNumberWithBlanksAround) {
+  const std::pair<const char*, std::int16_t> numbers[] = {
+      {"1", 1},   {" 1 ", 1}, {"+1", 1},        {"2", 2},
+      {" 0 ", 0}, {"-1", -1}, {"32767", 32767}, {"-32768", -32768}};
+  for (const auto& [line, value] : numbers) EXPECT_EQ(ParseBoxLine(line), value) << line;
+  // Two signs are no number, so "+-0" must not pass as a cleared box.
+  for (const char* line :
+       {"x", "", "   ", "99999", "-32769", "1x", "1 1", "+", "-", "++1", "+-1", "+-0"}) {
+    EXPECT_EQ(ParseBoxLine(line), std::nullopt) << line;
   }
 }
 

@@ -56,11 +56,8 @@ struct FakeEcho {
 FakeEcho* Self(void* self) { return static_cast<FakeEcho*>(self); }
 
 HRESULT STDMETHODCALLTYPE QueryInterface(void* self, REFIID iid, void** object) {
-  static const IID echo = [] {
-    IID id{};
-    IIDFromString(L"{7733112C-4577-4432-9DB0-A9398184EAF6}", &id);
-    return id;
-  }();
+  static const IID echo = {
+      0x7733112C, 0x4577, 0x4432, {0x9D, 0xB0, 0xA9, 0x39, 0x81, 0x84, 0xEA, 0xF6}};
   const bool known =
       IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, echo);
   *object = known ? self : nullptr;
@@ -155,12 +152,10 @@ class Factory final : public IClassFactory {
 
 }  // namespace
 
+// As the host's documentation writes them: {D1FB3C9A-BB2D-446A-A74A-E771F134ED56}.
 const CLSID& EchoClass() {
-  static const CLSID id = [] {
-    CLSID clsid{};
-    CLSIDFromString(L"{D1FB3C9A-BB2D-446A-A74A-E771F134ED56}", &clsid);
-    return clsid;
-  }();
+  static const CLSID id = {
+      0xD1FB3C9A, 0xBB2D, 0x446A, {0xA7, 0x4A, 0xE7, 0x71, 0xF1, 0x34, 0xED, 0x56}};
   return id;
 }
 

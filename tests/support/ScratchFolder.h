@@ -12,22 +12,17 @@ namespace quendal::test {
 // A fresh folder under the system's temporary folder, removed with its contents.
 class ScratchFolder {
  public:
-  ScratchFolder()
-      : path_(std::filesystem::temp_directory_path() /
-              ("quendal-test-" + std::to_string(std::random_device{}()))) {
-    std::filesystem::create_directories(path_);
-  }
-  ~ScratchFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
+  ScratchFolder() { std::filesystem::create_directories(path_); }
+  ~ScratchFolder() { std::filesystem::remove_all(path_, ignored_); }
   const std::filesystem::path& Path() const { return path_; }
   std::filesystem::path operator/(std::string_view name) const {
     return path_ / std::filesystem::u8path(name);
   }
 
  private:
-  std::filesystem::path path_;
+  std::filesystem::path path_ = std::filesystem::temp_directory_path() /
+                                ("quendal-test-" + std::to_string(std::random_device{}()));
+  std::error_code ignored_;
 };
 
 inline void WriteBytes(const std::filesystem::path& path, std::string_view bytes) {
