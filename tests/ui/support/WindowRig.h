@@ -22,8 +22,6 @@ namespace quendal::test {
 // A message box as the operator would have seen it.
 struct SeenBox {
   QString text, title;
-  QMessageBox::StandardButtons buttons;
-  QMessageBox::Icon icon;
   QMessageBox::StandardButton defaultButton;
 };
 
@@ -42,8 +40,7 @@ class WindowRig {
   WindowRig() {
     messages.SetRunner([this](QMessageBox& box) {
       const auto byDefault = box.standardButton(box.defaultButton());
-      boxes.push_back(
-          {box.text(), box.windowTitle(), box.standardButtons(), box.icon(), byDefault});
+      boxes.push_back({box.text(), box.windowTitle(), byDefault});
       return answer == QMessageBox::NoButton ? byDefault : answer;
     });
     host.Observe([this](const SimulatedHost::Call& call) {
