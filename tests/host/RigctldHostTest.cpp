@@ -1,10 +1,7 @@
 #include "host/rigctld/RigctldHost.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
-
-#include <csignal>
 
 #include "tests/support/RigctldDaemons.h"
 
@@ -18,7 +15,7 @@ class RigctldHostTest : public ::testing::Test {
  protected:
   void SetUp() override {
     if (!RealRigctld::Available()) GTEST_SKIP() << "rigctld is not installed (libhamlib-utils)";
-    ASSERT_TRUE(daemon_.StartOnFreePort()) << "rigctld did not start";
+    ASSERT_TRUE(daemon_.Start()) << "rigctld did not start";
   }
   RigctldAddress Address() const { return {"127.0.0.1", daemon_.Port()}; }
 
@@ -55,33 +52,6 @@ TEST_F(RigctldHostTest, failsAtOnceWithoutADaemonAndReconnectsWhenItIsBack) {
   EXPECT_TRUE(host.SetRfTransmit(false));
 }
 
-// A process that keyed the radio and then ends, by returning or by a signal, unkeys it.
-TEST_F(RigctldHostTest, releasesThePttWhenTheProcessEndsOrIsSignalled) {
-  for (int signal : {0, SIGTERM, SIGINT, SIGHUP}) {
-    int keyed[2];
-    ASSERT_EQ(::pipe(keyed), 0);
-    const pid_t child = ::fork();
-    if (child == 0) {
-      // Leaked on purpose: the release must not depend on the object being destroyed.
-      auto* host = new RigctldHost(Address());
-      if (host->SetRfTransmit(true) && ::write(keyed[1], "k", 1) == 1 && signal) ::pause();
-      std::exit(0);
-    }
-    char k = 0;
-    ASSERT_EQ(::read(keyed[0], &k, 1), 1) << signal;
-    if (signal) {
-      EXPECT_EQ(daemon_.Ptt(), "1") << signal;
-      ::kill(child, signal);
-    }
-    ::waitpid(child, nullptr, 0);
-    ::close(keyed[0]);
-    ::close(keyed[1]);
-    // The daemon may still be working through the release on a loaded machine.
-    for (int i = 0; i < 20 && daemon_.Ptt() != "0"; ++i) std::this_thread::sleep_for(100ms);
-    EXPECT_EQ(daemon_.Ptt(), "0") << "after signal " << signal;
-  }
-}
-
 TEST(RigctldHost, aDaemonThatDoesNotAnswerCostsOneDeadlineACall) {
   std::uint16_t port = 0;
   const int silent = SilentListener(port);
@@ -92,6 +62,16 @@ TEST(RigctldHost, aDaemonThatDoesNotAnswerCostsOneDeadlineACall) {
   EXPECT_GE(Clock::now() - started, 550ms);
   EXPECT_LT(Clock::now() - started, 1500ms);
   ::close(silent);
+}
+
+TEST(RigctldHost, parsesHostAndPort) {
+  EXPECT_EQ(ParseRigctldAddress("")->port, 4532);
+  EXPECT_EQ(ParseRigctldAddress("radio.local")->host, "radio.local");
+  EXPECT_EQ(ParseRigctldAddress("10.1.2.3:4600")->port, 4600);
+  EXPECT_EQ(ParseRigctldAddress(":4600")->host, "127.0.0.1");
+  for (const char* bad : {"host:0", "host:99999", "host:x"}) {
+    EXPECT_FALSE(ParseRigctldAddress(bad)) << bad;
+  }
 }
 
 }  // namespace

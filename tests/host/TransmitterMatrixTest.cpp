@@ -17,15 +17,14 @@
 #include <thread>
 #include <vector>
 
-#include "RigctldTestSupport.h"
 #include "options/OptionsFile.h"
+#include "tests/support/RigctldDaemons.h"
 
-namespace quendal {
+namespace quendal::test {
 namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
-using testing::FakeRigctld;
 using Clock = std::chrono::steady_clock;
 
 enum class Way { Exit, Keyed, KeyRequest, ReleaseRefused, ReleaseLost, GuardTimeOut };
@@ -36,6 +35,8 @@ struct Case {
   Way way;
 };
 
+void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
+
 constexpr const char* kProgram = QUENDAL_PROGRAM;
 constexpr const char* kProbe = RIGCTLD_KEY_PROBE;  // the bare link, with no guard
 
@@ -43,17 +44,18 @@ std::vector<Case> Cases() {
   const std::pair<const char*, int> signals[] = {{"Sigterm", SIGTERM}, {"Sigint", SIGINT},
                                                  {"Sighup", SIGHUP},   {"Sigquit", SIGQUIT},
                                                  {"Sigabrt", SIGABRT}, {"Sigkill", SIGKILL}};
-  std::vector<Case> cases = {{"UnguardedExit", kProbe, 0, Way::Exit},
-                             {"ReleaseRefused", kProgram, SIGKILL, Way::ReleaseRefused},
-                             {"ReleaseLost", kProgram, SIGKILL, Way::ReleaseLost},
-                             {"GuardTimeOut", QUENDAL_GUARD, SIGKILL, Way::GuardTimeOut}};
+  std::vector<Case> cases = {{"unguardedExit", kProbe, 0, Way::Exit},
+                             {"releaseRefused", kProgram, SIGKILL, Way::ReleaseRefused},
+                             {"releaseLost", kProgram, SIGKILL, Way::ReleaseLost},
+                             {"guardTimeOut", QUENDAL_GUARD, SIGKILL, Way::GuardTimeOut}};
   for (const auto& [name, signal] : signals) {
     for (const Way way : {Way::Keyed, Way::KeyRequest}) {
       const std::string when = way == Way::Keyed ? "Keyed" : "KeyRequest";
-      cases.push_back({when + name, kProgram, signal, way});
+      cases.push_back({(way == Way::Keyed ? "keyed" : "keyRequest") + std::string(name), kProgram,
+                       signal, way});
       // The link's own release, which covers the signals a process can catch.
       if (signal == SIGTERM || signal == SIGINT || signal == SIGHUP) {
-        cases.push_back({"Unguarded" + when + name, kProbe, signal, way});
+        cases.push_back({"unguarded" + when + name, kProbe, signal, way});
       }
     }
   }
@@ -101,9 +103,9 @@ pid_t Launch(const Case& c, const fs::path& folder, std::uint16_t port, int inpu
   ::_exit(127);
 }
 
-class TransmitterEndsUnkeyed : public ::testing::TestWithParam<Case> {};
+class TransmitterMatrix : public ::testing::TestWithParam<Case> {};
 
-TEST_P(TransmitterEndsUnkeyed, WhateverTheWay) {
+TEST_P(TransmitterMatrix, endsUnkeyedWhateverTheWay) {
   const Case& c = GetParam();
   FakeRigctld radio;
   radio.holdKeyReply = c.way == Way::KeyRequest;
@@ -148,8 +150,8 @@ TEST_P(TransmitterEndsUnkeyed, WhateverTheWay) {
   fs::remove_all(folder);
 }
 
-INSTANTIATE_TEST_SUITE_P(Matrix, TransmitterEndsUnkeyed, ::testing::ValuesIn(Cases()),
+INSTANTIATE_TEST_SUITE_P(Ways, TransmitterMatrix, ::testing::ValuesIn(Cases()),
                          [](const ::testing::TestParamInfo<Case>& c) { return c.param.name; });
 
 }  // namespace
-}  // namespace quendal
+}  // namespace quendal::test

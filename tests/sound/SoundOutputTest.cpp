@@ -17,7 +17,7 @@
 #include <thread>
 
 #include "tests/support/ScratchFolder.h"
-#include "ui/sound/QtSoundOutput.h"
+#include "ui/qt/sound/QtSoundOutput.h"
 
 namespace quendal::test {
 namespace {

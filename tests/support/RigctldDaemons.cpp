@@ -1,12 +1,13 @@
 #include "tests/support/RigctldDaemons.h"
 
 #include <arpa/inet.h>
+#include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
 #include <cstdlib>
-#include <thread>
+#include <vector>
 
 #include "host/rigctld/RigctldConnection.h"
 
@@ -25,22 +26,29 @@ int SilentListener(std::uint16_t& port) {
 
 bool RealRigctld::Available() { return std::system("command -v rigctld >/dev/null 2>&1") == 0; }
 
-RealRigctld::RealRigctld() { ::close(SilentListener(port_)); }
-
 bool RealRigctld::Start() {
-  const std::string port = std::to_string(port_);
+  for (int attempt = 0; attempt < 5; ++attempt) {
+    if (port_ == 0 || attempt > 0) ::close(SilentListener(port_));
+    if (StartOn(port_)) return true;
+  }
+  return false;
+}
+
+bool RealRigctld::StartOn(std::uint16_t port) {
   pid_ = ::fork();
   if (pid_ == 0) {
-    ::execlp("rigctld", "rigctld", "-m", "1", "-P", "RIG", "-T", "127.0.0.1", "-t", port.c_str(),
-             static_cast<char*>(nullptr));
+    ::execlp("rigctld", "rigctld", "-m", "1", "-P", "RIG", "-T", "127.0.0.1", "-t",
+             std::to_string(port).c_str(), static_cast<char*>(nullptr));
     ::_exit(127);
   }
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    // Ours must be the daemon answering: one that could not bind the port has exited.
+  // Ours must be the daemon answering: one that could not bind the port has exited. A
+  // loaded machine may take seconds to start it.
+  for (int attempt = 0; attempt < 300; ++attempt) {
     if (::waitpid(pid_, nullptr, WNOHANG) != 0) return pid_ = -1, false;
     if (Ptt()) return true;
     std::this_thread::sleep_for(std::chrono::milliseconds(30));
   }
+  Stop();
   return false;
 }
 
@@ -51,6 +59,65 @@ void RealRigctld::Stop() {
 
 std::optional<std::string> RealRigctld::Ptt() const {
   return RigctldConnection({"127.0.0.1", port_}, std::chrono::milliseconds(500)).Exchange("t");
+}
+
+FakeRigctld::FakeRigctld() {
+  listener_ = SilentListener(port_);
+  thread_ = std::thread([this] {
+    std::vector<pollfd> watched{{listener_, POLLIN, 0}};
+    std::vector<std::string> pending{""};
+    while (!stopping_) {
+      if (::poll(watched.data(), watched.size(), 20) <= 0) continue;
+      for (std::size_t i = 0; i < watched.size(); ++i) {
+        if ((watched[i].revents & (POLLIN | POLLHUP)) == 0) continue;
+        if (i == 0) {
+          watched.push_back({::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC), POLLIN, 0});
+          pending.emplace_back();
+          continue;
+        }
+        char buffer[256];
+        ssize_t count = ::recv(watched[i].fd, buffer, sizeof buffer, 0);
+        if (count > 0) pending[i].append(buffer, std::size_t(count));
+        for (std::size_t end; count > 0 && (end = pending[i].find('\n')) != std::string::npos;) {
+          const std::optional<std::string> reply = Answer(pending[i].substr(0, end));
+          pending[i].erase(0, end + 1);
+          if (reply && reply->empty()) count = 0;
+          if (reply && count > 0) ::send(watched[i].fd, reply->data(), reply->size(), MSG_NOSIGNAL);
+        }
+        if (count <= 0) {
+          ::close(watched[i].fd);
+          watched[i].fd = -1;  // poll ignores it from now on
+        }
+      }
+    }
+    for (std::size_t i = 1; i < watched.size(); ++i) {
+      if (watched[i].fd >= 0) ::close(watched[i].fd);
+    }
+  });
+}
+
+FakeRigctld::~FakeRigctld() {
+  stopping_ = true;
+  thread_.join();
+  ::close(listener_);
+}
+
+std::optional<std::string> FakeRigctld::Answer(const std::string& command) {
+  if (command == "\\get_dcd") return "0\n";
+  if (command == "t") return ptt ? "1\n" : "0\n";
+  if (command == "T 1") {
+    ++keyRequests;
+    ptt = true;
+    if (onKeyRequest) onKeyRequest();
+    if (holdKeyReply) return std::nullopt;
+  }
+  if (command == "T 0") {
+    ++releaseRequests;
+    if (release == Release::Drop) return "";
+    if (release == Release::Refuse) return "RPRT -1\n";
+    ptt = false;
+  }
+  return "RPRT 0\n";
 }
 
 }  // namespace quendal::test

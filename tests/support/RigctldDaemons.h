@@ -1,8 +1,11 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
+#include <thread>
 
 namespace quendal::test {
 
@@ -15,9 +18,9 @@ int SilentListener(std::uint16_t& port);
 class RealRigctld {
  public:
   static bool Available();
-  RealRigctld();
   ~RealRigctld() { Stop(); }
-  // Starts the daemon and waits until it answers; false if it did not.
+  // Starts the daemon and waits until it answers, on its port or, once taken by a suite
+  // running beside this one, on another; false if none answered.
   bool Start();
   void Stop();
   std::uint16_t Port() const { return port_; }
@@ -25,8 +28,34 @@ class RealRigctld {
   std::optional<std::string> Ptt() const;
 
  private:
-  std::uint16_t port_;
+  bool StartOn(std::uint16_t port);
+  std::uint16_t port_ = 0;
   int pid_ = -1;
+};
+
+// A rigctld stand-in with a radio's PTT on loopback: answers "\get_dcd" with a closed
+// squelch, "t" with the PTT and every other command with "RPRT 0". It can hold the
+// answer to "T 1" (the radio keys all the same), and refuse "T 0" or drop on it.
+class FakeRigctld {
+ public:
+  FakeRigctld();
+  ~FakeRigctld();
+  std::uint16_t Port() const { return port_; }
+
+  enum class Release { Take, Refuse, Drop };
+  std::atomic<Release> release{Release::Take};
+  std::atomic<bool> holdKeyReply{false}, ptt{false};
+  std::atomic<int> keyRequests{0}, releaseRequests{0};
+  // Runs on the stand-in's thread as "T 1" arrives, before any answer.
+  std::function<void()> onKeyRequest;
+
+ private:
+  // What to send back; nullopt sends nothing, and an empty text drops the connection.
+  std::optional<std::string> Answer(const std::string& command);
+  int listener_ = -1;
+  std::uint16_t port_ = 0;
+  std::atomic<bool> stopping_{false};
+  std::thread thread_;
 };
 
 }  // namespace quendal::test

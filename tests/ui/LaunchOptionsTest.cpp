@@ -12,20 +12,16 @@ LaunchRequest Parse(QStringList arguments) {
 
 std::string Station(const QStringList& arguments) {
   const HostChoice host = Parse(arguments).options.host;
-  return host.kind == HostChoice::Kind::Simulated
-             ? "sim"
-             : host.rigctld.host + ":" + std::to_string(host.rigctld.port);
+  return host.driver + "|" + host.address;
 }
 
 TEST(LaunchOptions, chooseTheStartingTimeAndTheStation) {
   EXPECT_EQ(Parse({}).options.clock, std::nullopt);
   EXPECT_EQ(Parse({"--clock", "14:05"}).options.clock, QTime(14, 5, 0));
   EXPECT_EQ(Parse({"--clock=7:59:58"}).options.clock, QTime(7, 59, 58));
-  EXPECT_EQ(Station({}) + " " + Station({"--host", "sim"}), "sim sim");
-  EXPECT_EQ(Station({"--host", "rigctld"}), "127.0.0.1:4532");
-  EXPECT_EQ(Station({"--host=rigctld=shack.lan:4600"}), "shack.lan:4600");
-  EXPECT_EQ(Station({"--host=rigctld=:4600"}) + " " + Station({"--host=rigctld=shack"}),
-            "127.0.0.1:4600 shack:4532");
+  EXPECT_EQ(Station({}) + " " + Station({"--host", "sim"}), "sim| sim|");
+  EXPECT_EQ(Station({"--host", "rigctld"}), "rigctld|");
+  EXPECT_EQ(Station({"--host=rigctld=shack.lan:4600"}), "rigctld|shack.lan:4600");
   EXPECT_EQ(Parse({"--screenshot", "/tmp/x"}).options.screenshotFolder, "/tmp/x");
 }
 

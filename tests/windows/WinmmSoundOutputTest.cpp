@@ -1,6 +1,6 @@
 // Folder names of any language reach the system as they are; broken bytes become U+FFFD
 // and so name no file, which plays the default sound.
-#include "core/platform/WinmmSoundOutput.h"
+#include "platform/windows/WinmmSoundOutput.h"
 
 #include <gtest/gtest.h>
 

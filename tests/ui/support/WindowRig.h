@@ -10,12 +10,12 @@
 #include <vector>
 
 #include "core/StationController.h"
-#include "platform/LocalFiles.h"
 #include "host/SimulatedHost.h"
+#include "platform/LocalFiles.h"
 #include "tests/support/Fakes.h"
-#include "ui/FrmQuendal.h"
-#include "ui/platform/EventGate.h"
-#include "ui/platform/QtMessageBoxes.h"
+#include "ui/qt/FrmQuendal.h"
+#include "ui/qt/platform/EventGate.h"
+#include "ui/qt/platform/QtMessageBoxes.h"
 
 namespace quendal::test {
 
