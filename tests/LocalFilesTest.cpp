@@ -1,13 +1,14 @@
 #include "platform/LocalFiles.h"
 
-#include "core/TextRules.h"
-
 #include <gtest/gtest.h>
 
 #ifdef _WIN32
 #include <windows.h>
+#else
+#include <sys/stat.h>
 #endif
 
+#include "core/TextRules.h"
 #include "tests/support/ScratchFolder.h"
 
 namespace quendal::test {
@@ -52,10 +53,10 @@ TEST_F(LocalFilesTest, namesAreUtf8AndRelativeToTheGivenFolder) {
   LocalFiles files(folder_ / name);
   EXPECT_TRUE(files.ReplaceAll("quendal.txt", "1\r\n"));
   EXPECT_FALSE(files.ExisteArquivo("elsewhere.txt"));
-  EXPECT_EQ(files.ReadAll("elsewhere.txt"), std::nullopt);
+  EXPECT_EQ(files.ReadText("elsewhere.txt"), std::nullopt);
   fs::current_path(previous);
   EXPECT_TRUE(files_.ExisteArquivo(name + "/quendal.txt"));
-  EXPECT_EQ(files_.ReadAll(std::string(absolute.begin(), absolute.end())), "1\r\n");
+  EXPECT_EQ(files_.ReadText(std::string(absolute.begin(), absolute.end())), "1\r\n");
 }
 
 // Whole or nothing: a shorter replacement keeps no tail, and no temporary file is left
@@ -74,28 +75,28 @@ TEST_F(LocalFilesTest, replaceAllWritesExactlyTheBytesOrFailsLeavingNothingBehin
 }
 
 // A folder opens for reading on POSIX but its first read fails: nothing, no exception.
-TEST_F(LocalFilesTest, readAllReturnsTheWholeFileOrNothing) {
+TEST_F(LocalFilesTest, readTextReturnsTheWholeFileOrNothing) {
   WriteBytes(folder_ / "temperature.txt", kAwkwardBytes);
   fs::create_directory(folder_ / "sounds");
-  EXPECT_EQ(files_.ReadAll("temperature.txt"), kAwkwardBytes);
-  EXPECT_EQ(files_.ReadAll("missing.txt"), std::nullopt);
+  EXPECT_EQ(files_.ReadText("temperature.txt"), kAwkwardBytes);
+  EXPECT_EQ(files_.ReadText("missing.txt"), std::nullopt);
   std::optional<std::string> folder = "not read";
-  EXPECT_NO_THROW(folder = files_.ReadAll("sounds"));
+  EXPECT_NO_THROW(folder = files_.ReadText("sounds"));
   EXPECT_EQ(folder, std::nullopt);
 }
 
 // The limit falls right after "Temperature: 2": that cut line must not be read as 02.
-TEST_F(LocalFilesTest, ReadTextOfAHugeFileStopsAtTheLimitOnALineEnd) {
+TEST_F(LocalFilesTest, readTextOfAHugeFileStopsAtTheLimitOnALineEnd) {
   std::string big = "\r\n";
   while (big.size() < 3 * FileAccess::kTextReadLimit) big += "Temperature: 23\r\n";
-  Write(folder_ / "temperatura.html", big);
-  const std::string text = LocalFiles(folder_).ReadText("temperatura.html").value_or("");
+  WriteBytes(folder_ / "temperatura.html", big);
+  const std::string text = files_.ReadText("temperatura.html").value_or("");
   EXPECT_LE(text.size(), FileAccess::kTextReadLimit);
   EXPECT_EQ(TemperatureKeys("Temperature: 00\r\n" + text).back(), "23");
 }
 
 // The reads a rewritten file gave (bytes, whole, unchanged), and the text taken from them.
-TEST(ReadSteadily, TakesAnUnendedLastLineOnlyFromAWholeUnchangedRead) {
+TEST(ReadSteadily, takesAnUnendedLastLineOnlyFromAWholeUnchangedRead) {
   using Read = filesystem::FilePrefix;
   const Read cut{"A\r\nT: 2", true, false}, whole{"A\r\nT: 23", true, true};
   const std::pair<std::vector<Read>, std::string> cases[] = {{{whole}, "A\r\nT: 23"},
@@ -111,19 +112,20 @@ TEST(ReadSteadily, TakesAnUnendedLastLineOnlyFromAWholeUnchangedRead) {
 #ifndef _WIN32
 // A save follows no link and waits on no FIFO planted where its temporary file might go,
 // makes its file 0644 less the umask, and writes a linked options file through its link.
-TEST_F(LocalFilesTest, ReplaceAllWritesNothingThroughWhatIsPlanted) {
-  Write(folder_ / "victim", "keep");
+TEST_F(LocalFilesTest, replaceAllWritesNothingThroughWhatIsPlanted) {
+  WriteBytes(folder_ / "victim", "keep");
   fs::create_symlink(folder_ / "victim", folder_ / "quendal.txt.new");
   ASSERT_EQ(::mkfifo((folder_ / "fifo.txt.new").c_str(), 0600), 0);
   fs::create_symlink("real.txt", folder_ / "linked.txt");
   const mode_t umask = ::umask(0);
   for (const char* name : {"quendal.txt", "fifo.txt", "linked.txt"}) {
-    EXPECT_TRUE(LocalFiles(folder_).ReplaceAll(name, name)) << name;
+    EXPECT_TRUE(files_.ReplaceAll(name, name)) << name;
   }
   ::umask(umask);
-  EXPECT_EQ(Read(folder_ / "victim") + Read(folder_ / "quendal.txt"), "keepquendal.txt");
+  EXPECT_EQ(ReadBytes(folder_ / "victim") + ReadBytes(folder_ / "quendal.txt"), "keepquendal.txt");
   EXPECT_EQ(fs::status(folder_ / "quendal.txt").permissions(), fs::perms(0644));
-  EXPECT_EQ(Read(folder_ / "fifo.txt") + Read(folder_ / "real.txt"), "fifo.txtlinked.txt");
+  EXPECT_EQ(ReadBytes(folder_ / "fifo.txt") + ReadBytes(folder_ / "real.txt"),
+            "fifo.txtlinked.txt");
   EXPECT_TRUE(fs::is_symlink(folder_ / "linked.txt"));
 }
 #endif

@@ -59,6 +59,7 @@ TEST(TextRules, temperatureKeysReadTheFourteenthAndFifteenthCharacters) {
       {"xTemperature:23", {"23"}},
       {"Outside Temperature: 23", {"00"}},
       {"\xC3\xA9Temperature:23", {"23"}},
+      {"Temperature:\xA0\x32\x33", {"23"}},  // not UTF-8: a byte a character
       {"temperature: 23\nTEMPERATURE: 23", {}},
       {"Temperature: --", {"00"}},
       {"Temperature:", {"00"}},

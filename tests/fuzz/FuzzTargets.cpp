@@ -12,7 +12,7 @@
 #include "core/TextRules.h"
 #include "options/OptionsFile.h"
 #include "sim/Scenario.h"
-#include "support/FakeOptionControls.h"
+#include "tests/support/Fakes.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
   using namespace quendal;
@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   bool kept = true;
   if constexpr (kTarget == "options_lines") {
-    fakes::FakeOptionControls controls(/*runClickRules=*/true);
+    test::FakeOptionControls controls;
     ApplyOptionLines(SplitLines(bytes), controls, ApplyMode::SkipBadLines);
     for (const Box box : kFileOrder) kept = kept && unsigned(controls.Value(box)) <= 2;
   } else if constexpr (kTarget == "temperature_lines") {

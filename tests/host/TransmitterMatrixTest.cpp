@@ -13,6 +13,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <thread>
 #include <vector>
@@ -112,6 +113,11 @@ TEST_P(TransmitterMatrix, endsUnkeyedWhateverTheWay) {
   if (c.way == Way::ReleaseRefused) radio.release = FakeRigctld::Release::Refuse;
   if (c.way == Way::ReleaseLost) radio.release = FakeRigctld::Release::Drop;
   pid_t pid = -1;
+  // A case that fails half-way still leaves no program running.
+  const auto reap = [](pid_t* child) {
+    if (*child > 0 && ::kill(*child, SIGKILL) == 0) ::waitpid(*child, nullptr, 0);
+  };
+  const std::unique_ptr<pid_t, decltype(reap)> reaper(&pid, reap);
   if (c.way == Way::KeyRequest) radio.onKeyRequest = [&] { ::kill(pid, c.signal); };
   int channel[2] = {-1, -1};  // the guard's parent end, when the test is its parent
   if (c.way == Way::GuardTimeOut) {
@@ -140,7 +146,7 @@ TEST_P(TransmitterMatrix, endsUnkeyedWhateverTheWay) {
                 static_cast<long long>((Clock::now() - healthy) / 1ms));
   }
   if (c.signal && c.way != Way::KeyRequest) ::kill(pid, c.signal);
-  ::waitpid(pid, nullptr, 0);
+  ::waitpid(std::exchange(pid, -1), nullptr, 0);
   ::close(channel[0]);
   EXPECT_TRUE(Within(5s, released));
   std::stringstream output;

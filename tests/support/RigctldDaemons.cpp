@@ -13,7 +13,7 @@
 
 namespace quendal::test {
 
-int SilentListener(std::uint16_t& port) {
+int ListenOnLoopback(std::uint16_t& port) {
   const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
   sockaddr_in address{AF_INET, 0, {htonl(INADDR_LOOPBACK)}, {}};
   socklen_t length = sizeof address;
@@ -28,7 +28,7 @@ bool RealRigctld::Available() { return std::system("command -v rigctld >/dev/nul
 
 bool RealRigctld::Start() {
   for (int attempt = 0; attempt < 5; ++attempt) {
-    if (port_ == 0 || attempt > 0) ::close(SilentListener(port_));
+    if (port_ == 0 || attempt > 0) ::close(ListenOnLoopback(port_));
     if (StartOn(port_)) return true;
   }
   return false;
@@ -61,8 +61,8 @@ std::optional<std::string> RealRigctld::Ptt() const {
   return RigctldConnection({"127.0.0.1", port_}, std::chrono::milliseconds(500)).Exchange("t");
 }
 
-FakeRigctld::FakeRigctld() {
-  listener_ = SilentListener(port_);
+FakeRigctld::FakeRigctld(Misbehaviour misbehave) : misbehave_(std::move(misbehave)) {
+  listener_ = ListenOnLoopback(port_);
   thread_ = std::thread([this] {
     std::vector<pollfd> watched{{listener_, POLLIN, 0}};
     std::vector<std::string> pending{""};
@@ -79,8 +79,13 @@ FakeRigctld::FakeRigctld() {
         ssize_t count = ::recv(watched[i].fd, buffer, sizeof buffer, 0);
         if (count > 0) pending[i].append(buffer, std::size_t(count));
         for (std::size_t end; count > 0 && (end = pending[i].find('\n')) != std::string::npos;) {
-          const std::optional<std::string> reply = Answer(pending[i].substr(0, end));
+          const std::string command = pending[i].substr(0, end);
           pending[i].erase(0, end + 1);
+          if (misbehave_ && misbehave_(watched[i].fd, command)) {
+            if (watched[i].fd < 0) break;
+            continue;
+          }
+          const std::optional<std::string> reply = Answer(command);
           if (reply && reply->empty()) count = 0;
           if (reply && count > 0) ::send(watched[i].fd, reply->data(), reply->size(), MSG_NOSIGNAL);
         }
@@ -103,7 +108,7 @@ FakeRigctld::~FakeRigctld() {
 }
 
 std::optional<std::string> FakeRigctld::Answer(const std::string& command) {
-  if (command == "\\get_dcd") return "0\n";
+  if (command == "\\get_dcd") return squelchOpen ? "1\n" : "0\n";
   if (command == "t") return ptt ? "1\n" : "0\n";
   if (command == "T 1") {
     ++keyRequests;

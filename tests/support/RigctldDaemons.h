@@ -9,9 +9,8 @@
 
 namespace quendal::test {
 
-// A socket listening on a free loopback port that never accepts: a connection to it is
-// made, but nothing sent there is ever answered. Returns the socket.
-int SilentListener(std::uint16_t& port);
+// A socket listening on a free loopback port; returns it.
+int ListenOnLoopback(std::uint16_t& port);
 
 // hamlib's own rigctld with the dummy rig (PTT through the rig, squelch always closed) on
 // a free loopback port.
@@ -33,18 +32,21 @@ class RealRigctld {
   int pid_ = -1;
 };
 
-// A rigctld stand-in with a radio's PTT on loopback: answers "\get_dcd" with a closed
-// squelch, "t" with the PTT and every other command with "RPRT 0". It can hold the
-// answer to "T 1" (the radio keys all the same), and refuse "T 0" or drop on it.
+// A rigctld stand-in with a radio's PTT on loopback: answers "\get_dcd" with
+// `squelchOpen`, "t" with the PTT and every other command with "RPRT 0". It can hold the
+// answer to "T 1" (the radio keys all the same), and refuse "T 0" or drop on it. A
+// command for which `misbehave` returns true gets whatever that did on the connection
+// instead (it may close it and set the descriptor to -1).
 class FakeRigctld {
  public:
-  FakeRigctld();
+  using Misbehaviour = std::function<bool(int& connection, const std::string& command)>;
+  explicit FakeRigctld(Misbehaviour misbehave = {});
   ~FakeRigctld();
   std::uint16_t Port() const { return port_; }
 
   enum class Release { Take, Refuse, Drop };
   std::atomic<Release> release{Release::Take};
-  std::atomic<bool> holdKeyReply{false}, ptt{false};
+  std::atomic<bool> squelchOpen{false}, holdKeyReply{false}, ptt{false};
   std::atomic<int> keyRequests{0}, releaseRequests{0};
   // Runs on the stand-in's thread as "T 1" arrives, before any answer.
   std::function<void()> onKeyRequest;
@@ -52,6 +54,7 @@ class FakeRigctld {
  private:
   // What to send back; nullopt sends nothing, and an empty text drops the connection.
   std::optional<std::string> Answer(const std::string& command);
+  Misbehaviour misbehave_;
   int listener_ = -1;
   std::uint16_t port_ = 0;
   std::atomic<bool> stopping_{false};
