@@ -27,19 +27,26 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Refusal{"clock 2026-12-06 10:00:00\nbogus\nrun 1\n", "parse error at line 2"},
         Refusal{"# no clock\nrun 1\n", "parse error at line 2: the scenario has no 'clock'"},
-        Refusal{"clock 2026-12-06 10:00:00\nat 1 click Check1\n", "parse error at line 2: the scenario must end"},
+        Refusal{"clock 2026-12-06 10:00:00\nat 1 click Check1\n",
+                "parse error at line 2: the scenario must end"},
         Refusal{"clock 2026-12-06 25:00:00\nrun 1\n", "parse error at line 1"},
         Refusal{"#\nclock 2026-02-31 -1:-1:-1.5\nrun 1\n", "parse error at line 2"},
         Refusal{"clock 2026-02-29 10:00:00\nrun 1\n", "parse error at line 1: clock out of range"},
-        Refusal{"clock 2026-12-06 10:00:00\nfile a.txt\nx\n", "parse error at line 3: file 'a.txt' has no 'end'"},
-        Refusal{"clock 2026-12-06 10:00:00\nhost RadioReceiving=maybe\nrun 1\n", "parse error at line 2"},
+        Refusal{"clock 2026-12-06 10:00:00\nfile a.txt\nx\n",
+                "parse error at line 3: file 'a.txt' has no 'end'"},
+        Refusal{"clock 2026-12-06 10:00:00\nhost RadioReceiving=maybe\nrun 1\n",
+                "parse error at line 2"},
         Refusal{"clock 2026-12-06 10:00:00\nat 1.2345 close\nrun 2\n", "parse error at line 2"},
         Refusal{"clock 2026-12-06 10:00:00\nat 1 click Command9\nrun 2\n", "parse error at line 2"},
-        Refusal{"clock 2026-12-06 10:00:00\nat 1 host create=fail\nrun 2\n", "parse error at line 2"},
-        Refusal{"clock 2026-12-06 10:00:00\nat 3 close\nrun 2\n", "parse error at line 2: this action comes after"},
+        Refusal{"clock 2026-12-06 10:00:00\nat 1 host create=fail\nrun 2\n",
+                "parse error at line 2"},
+        Refusal{"clock 2026-12-06 10:00:00\nat 3 close\nrun 2\n",
+                "parse error at line 2: this action comes after"},
         Refusal{"clock 2026-12-06 10:00:00\nfile ../escape\nend\nrun 2\n", "parse error at line 2"},
-        Refusal{"clock 2026-12-06 10:00:00\nrun 2\nat 1 close\n", "parse error at line 3: nothing may follow"},
-        Refusal{"clock 2026-12-06 10:00:00\nclips missing hora/hrs24.wav\nrun 1\n", "parse error at line 2: 'hora/hrs24.wav' is not a clip"}));
+        Refusal{"clock 2026-12-06 10:00:00\nrun 2\nat 1 close\n",
+                "parse error at line 3: nothing may follow"},
+        Refusal{"clock 2026-12-06 10:00:00\nclips missing hora/hrs24.wav\nrun 1\n",
+                "parse error at line 2: 'hora/hrs24.wav' is not a clip"}));
 
 TEST(EventLoop, TicksFollowTheClocksWholeSeconds) {
   // Started 750 ms into a second: the first tick comes 250 ms later, then every second.
@@ -54,7 +61,7 @@ TEST(EventLoop, APauseDropsTicksAndHoldsClicksUntilItEnds) {
   const std::string timeline = RunScenario(
       "clock 2026-12-06 10:00:00\n"
       "at 1 click hora_rf\n"
-      "at 2 click Check4\n"   // waits for the sequence
+      "at 2 click Check4\n"       // waits for the sequence
       "at 4.5 cat quendal.txt\n"  // external: applies in the middle of a pause
       "run 9\n",
       /*verbose=*/true);

@@ -81,9 +81,9 @@ TEST(Soak, AWeekOfQuarterHoursWithReceptionAnnouncesEachQuietTimeOnce) {
   const auto started = std::chrono::steady_clock::now();
   const std::string timeline = testing::RunScenario(WeekScenario(merged));
   const auto elapsed = std::chrono::steady_clock::now() - started;
-  RecordProperty("week_ms",
-                 static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed)
-                                      .count()));
+  RecordProperty(
+      "week_ms",
+      static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count()));
 
   std::set<std::int64_t> keyed;
   bool transmitterOn = false;

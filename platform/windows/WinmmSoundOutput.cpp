@@ -2,8 +2,8 @@
 
 #include <climits>
 
-#include <windows.h>
 #include <mmsystem.h>
+#include <windows.h>
 
 namespace quendal {
 

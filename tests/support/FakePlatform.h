@@ -20,13 +20,14 @@ class FakePlatform final : private Pause,
                            private SoundOutput,
                            private HostFactory {
  public:
-  explicit FakePlatform(std::shared_ptr<HostObject> host, LocalTime start = {2026, 12, 6, 10, 0, 0, 0})
+  explicit FakePlatform(std::shared_ptr<HostObject> host,
+                        LocalTime start = {2026, 12, 6, 10, 0, 0, 0})
       : host_(std::move(host)), now_(start) {}
 
   // A station with no options file and no temperature file.
   Platform Make() {
-    return Platform{*this, *this, *this, noFiles_, *this, *this, *this,
-                    AppInfo{"/quendal", "quendal", "Quendal"}};
+    return Platform{*this, *this, *this, noFiles_,
+                    *this, *this, *this, AppInfo{"/quendal", "quendal", "Quendal"}};
   }
 
   std::function<void(int)> onPause;

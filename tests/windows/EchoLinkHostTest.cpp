@@ -52,11 +52,10 @@ class InProcessHost : public ::testing::Test {
     const auto get = Export<GetClassObject>(library_, "DllGetClassObject");
     ASSERT_NE(get, nullptr);
     // The link's class id must be the one the double answers to.
-    ASSERT_HRESULT_SUCCEEDED(get(echolink::kEchoClass, IID_IClassFactory,
-                                 reinterpret_cast<void**>(&factory_)));
-    ASSERT_HRESULT_SUCCEEDED(CoRegisterClassObject(echolink::kEchoClass, factory_,
-                                                   CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE,
-                                                   &cookie_));
+    ASSERT_HRESULT_SUCCEEDED(
+        get(echolink::kEchoClass, IID_IClassFactory, reinterpret_cast<void**>(&factory_)));
+    ASSERT_HRESULT_SUCCEEDED(CoRegisterClassObject(
+        echolink::kEchoClass, factory_, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &cookie_));
   }
 
   void TearDown() override {
@@ -113,15 +112,15 @@ TEST_P(InProcessReadings, ReadsWhatTheHostAnswers) {
 INSTANTIATE_TEST_SUITE_P(
     Answers, InProcessReadings,
     ::testing::Values(
-        Reading{"Quiet", "RadioReceiving=0\nInternetReceiving=0\nConnectedCount=0\n", false,
-                false, 0},
-        Reading{"RadioAndLinked", "RadioReceiving=1\nInternetReceiving=0\nConnectedCount=3\n",
-                true, false, 3},
+        Reading{"Quiet", "RadioReceiving=0\nInternetReceiving=0\nConnectedCount=0\n", false, false,
+                0},
+        Reading{"RadioAndLinked", "RadioReceiving=1\nInternetReceiving=0\nConnectedCount=3\n", true,
+                false, 3},
         Reading{"InternetAndNegativeCount",
                 "RadioReceiving=0\nInternetReceiving=1\nConnectedCount=-2\n", false, true, -2},
         Reading{"OtherTruthValues",
-                "RadioReceiving=5\nInternetReceiving=-7\nConnectedCount=2147483647\n", true,
-                true, 2147483647},
+                "RadioReceiving=5\nInternetReceiving=-7\nConnectedCount=2147483647\n", true, true,
+                2147483647},
         Reading{"Failures", "RadioReceiving=fail\nInternetReceiving=fail\nConnectedCount=fail\n",
                 std::nullopt, std::nullopt, std::nullopt}),
     [](const auto& entry) { return entry.param.name; });

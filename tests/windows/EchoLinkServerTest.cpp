@@ -40,8 +40,8 @@ int RunServer(const std::wstring& arguments) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
-  if (!CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      nullptr, &startup, &process)) {
+  if (!CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process)) {
     return -1;
   }
   DWORD code = static_cast<DWORD>(-1);
@@ -159,11 +159,10 @@ TEST_F(OutOfProcessHost, AnIpAnnouncementReachesTheHostInOrder) {
   controller.Form_Load();
   ClearCalls(state_);
   controller.hora_ip_Click();
-  EXPECT_EQ(Calls(state_), (Strings{"RadioReceiving", "InternetReceiving", "ConnectedCount",
-                                    "RfTransmit 0", "IpTransmit -1",
-                                    "PlayAudioFile /quendal\\hora\\hrs10.wav -1",
-                                    "PlayAudioFile /quendal\\hora\\min00.wav -1",
-                                    "IpTransmit 0"}));
+  EXPECT_EQ(Calls(state_),
+            (Strings{"RadioReceiving", "InternetReceiving", "ConnectedCount", "RfTransmit 0",
+                     "IpTransmit -1", "PlayAudioFile /quendal\\hora\\hrs10.wav -1",
+                     "PlayAudioFile /quendal\\hora\\min00.wav -1", "IpTransmit 0"}));
 }
 
 // The host's process dies under a live link: every call comes back failed, none hangs,

@@ -61,7 +61,8 @@ struct FakeEcho {
   }
 
   void Log(const std::string& call) const {
-    std::ofstream out(std::filesystem::path(StatePath() + L".log"), std::ios::binary | std::ios::app);
+    std::ofstream out(std::filesystem::path(StatePath() + L".log"),
+                      std::ios::binary | std::ios::app);
     out << call << '\n';
   }
 

@@ -27,14 +27,16 @@ TEST_P(WideFromUtf8Test, ConvertsWholeTexts) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, WideFromUtf8Test,
-    ::testing::Values(
-        Conversion{"Empty", "", L""},
-        Conversion{"Ascii", "C:\\hora\\hrs09.wav", L"C:\\hora\\hrs09.wav"},
-        Conversion{"Accents", "C:\\Estação\\São João.wav",
-                   L"C:\\Esta\u00e7\u00e3o\\S\u00e3o Jo\u00e3o.wav"},
-        Conversion{"BeyondSixteenBits", "\xF0\x9D\x84\x9E", L"\xD834\xDD1E"},
-        Conversion{"NotUtf8", "a\xFF" "b", L"a\uFFFDb"},
-        Conversion{"InnerNul", std::string("a\0b", 3), std::wstring(L"a\0b", 3)}),
+    ::testing::Values(Conversion{"Empty", "", L""},
+                      Conversion{"Ascii", "C:\\hora\\hrs09.wav", L"C:\\hora\\hrs09.wav"},
+                      Conversion{"Accents", "C:\\Estação\\São João.wav",
+                                 L"C:\\Esta\u00e7\u00e3o\\S\u00e3o Jo\u00e3o.wav"},
+                      Conversion{"BeyondSixteenBits", "\xF0\x9D\x84\x9E", L"\xD834\xDD1E"},
+                      Conversion{"NotUtf8",
+                                 "a\xFF"
+                                 "b",
+                                 L"a\uFFFDb"},
+                      Conversion{"InnerNul", std::string("a\0b", 3), std::wstring(L"a\0b", 3)}),
     [](const auto& entry) { return entry.param.name; });
 
 }  // namespace

@@ -7,10 +7,10 @@
 // released, or after 20 s without one. Its class object is for one use, so every object
 // has a server process of its own: a test that kills one kills only its own host, and
 // wine keeps no registration of a killed server that would stop the next start.
-#include <windows.h>
 #include <objbase.h>
 #include <oleauto.h>
 #include <shellapi.h>
+#include <windows.h>
 
 #include <filesystem>
 #include <fstream>
@@ -53,14 +53,14 @@ std::wstring ThisExecutable() {
 
 bool SetDefaultValue(HKEY root, const std::wstring& key, const std::wstring& value) {
   HKEY handle = nullptr;
-  if (RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &handle,
-                      nullptr) != ERROR_SUCCESS) {
+  if (RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &handle, nullptr) !=
+      ERROR_SUCCESS) {
     return false;
   }
   const auto bytes = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
-  const bool ok = RegSetValueExW(handle, nullptr, 0, REG_SZ,
-                                 reinterpret_cast<const BYTE*>(value.c_str()), bytes) ==
-                  ERROR_SUCCESS;
+  const bool ok =
+      RegSetValueExW(handle, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                     bytes) == ERROR_SUCCESS;
   RegCloseKey(handle);
   return ok;
 }
@@ -77,8 +77,8 @@ int Register(const std::wstring& statePath) {
   if (!registered) return 2;
   ITypeLib* library = nullptr;
   if (FAILED(LoadTypeLibEx(exe.c_str(), REGKIND_NONE, &library))) return 3;
-  const HRESULT result = RegisterTypeLibForUser(library, const_cast<wchar_t*>(exe.c_str()),
-                                                nullptr);
+  const HRESULT result =
+      RegisterTypeLibForUser(library, const_cast<wchar_t*>(exe.c_str()), nullptr);
   library->Release();
   return SUCCEEDED(result) ? 0 : 4;
 }

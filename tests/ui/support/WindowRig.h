@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "core/StationController.h"
-#include "platform/LocalFiles.h"
 #include "host/SimulatedHost.h"
+#include "platform/LocalFiles.h"
 #include "ui/qt/FrmQuendal.h"
 #include "ui/qt/platform/EventGate.h"
 #include "ui/qt/platform/QtMessageBoxes.h"
