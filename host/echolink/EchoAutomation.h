@@ -3,8 +3,9 @@
 // The host program's automation class and its dual interface, declared here because the
 // program binds to the host by function-table position and ships none of its headers.
 
-#include <oaidl.h>
 #include <windows.h>
+
+#include <oaidl.h>
 
 namespace quendal::echolink {
 

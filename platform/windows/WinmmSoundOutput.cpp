@@ -2,8 +2,10 @@
 
 #include <climits>
 
-#include <mmsystem.h>
+// mmsystem.h needs the types windows.h declares, so it comes after it.
 #include <windows.h>
+
+#include <mmsystem.h>
 
 namespace quendal {
 

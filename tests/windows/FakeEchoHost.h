@@ -12,8 +12,9 @@
 // ".log": "RadioReceiving", "RfTransmit -1", "PlayAudioFile C:\a b.wav -1" (booleans
 // as their raw numbers, paths exactly as the BSTR held them).
 
-#include <unknwn.h>
 #include <windows.h>
+
+#include <unknwn.h>
 
 #include <string>
 

@@ -7,10 +7,11 @@
 // released, or after 20 s without one. Its class object is for one use, so every object
 // has a server process of its own: a test that kills one kills only its own host, and
 // wine keeps no registration of a killed server that would stop the next start.
+#include <windows.h>
+
 #include <objbase.h>
 #include <oleauto.h>
 #include <shellapi.h>
-#include <windows.h>
 
 #include <filesystem>
 #include <fstream>
