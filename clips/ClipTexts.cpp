@@ -10,12 +10,12 @@ namespace {
 
 // Brazilian spellings: "dezesseis", "dezessete", "dezenove", "quatorze".
 constexpr std::array<std::string_view, 20> kUnits = {
-    "zero",  "um",     "dois",     "três",      "quatro",   "cinco",     "seis",
-    "sete",  "oito",   "nove",     "dez",       "onze",     "doze",      "treze",
+    "zero",     "um",     "dois",      "três",      "quatro",  "cinco",   "seis",
+    "sete",     "oito",   "nove",      "dez",       "onze",    "doze",    "treze",
     "quatorze", "quinze", "dezesseis", "dezessete", "dezoito", "dezenove"};
-constexpr std::array<std::string_view, 10> kTens = {
-    "", "", "vinte", "trinta", "quarenta", "cinquenta", "sessenta", "setenta", "oitenta",
-    "noventa"};
+constexpr std::array<std::string_view, 10> kTens = {"",         "",          "vinte",    "trinta",
+                                                    "quarenta", "cinquenta", "sessenta", "setenta",
+                                                    "oitenta",  "noventa"};
 
 std::string Unit(int number, Gender gender) {
   if (gender == Gender::kFeminine && number == 1) return "uma";

@@ -19,7 +19,8 @@ int main(int argc, char** argv) {
     table << clip.name << '\t' << clip.text << '\n';
   }
   std::ifstream existing(argv[1], std::ios::binary);
-  const std::string old((std::istreambuf_iterator<char>(existing)), std::istreambuf_iterator<char>());
+  const std::string old((std::istreambuf_iterator<char>(existing)),
+                        std::istreambuf_iterator<char>());
   if (existing && old == table.str()) return 0;
   existing.close();
   std::ofstream out(argv[1], std::ios::binary | std::ios::trunc);

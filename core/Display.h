@@ -10,8 +10,8 @@ namespace quendal {
 // What the main window shows besides the options. Written by the clock refresh, the
 // click rules and the light refresh; nothing reads it back.
 struct Display {
-  std::string Label2;  // the clock, "hh:mm:ss"
-  std::string Label3;  // the temperature key of the file's last matching line
+  std::string Label2;                       // the clock, "hh:mm:ss"
+  std::string Label3;                       // the temperature key of the file's last matching line
   LightColour Shape1 = LightColour::Green;  // radio side receiving
   LightColour Shape2 = LightColour::Green;  // internet side receiving
 };

@@ -33,9 +33,8 @@ class OptionSet {
 };
 
 // The order in which the boxes stand in the options file: not the order of their names.
-inline constexpr std::array<Box, 7> kFileOrder = {Box::Check1, Box::Check2, Box::Check3,
-                                                  Box::Check4, Box::Check7, Box::Check5,
-                                                  Box::Check6};
+inline constexpr std::array<Box, 7> kFileOrder = {
+    Box::Check1, Box::Check2, Box::Check3, Box::Check4, Box::Check7, Box::Check5, Box::Check6};
 
 inline const char* BoxName(Box box) {
   static constexpr const char* kNames[] = {"Check1", "Check2", "Check3", "Check4",

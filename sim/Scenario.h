@@ -44,7 +44,7 @@ struct Action {
   std::int64_t atMs = 0;
   int line = 0;  // where the scenario says it
   std::vector<HostAssignment> host;
-  FileWrite file;     // WriteFile; RemoveFile and Cat use file.name
+  FileWrite file;      // WriteFile; RemoveFile and Cat use file.name
   std::string target;  // Click: the control; Type: the text typed
 
   bool IsUserAction() const {

@@ -4,6 +4,7 @@
 // program binds to the host by function-table position and ships none of its headers.
 
 #include <windows.h>
+
 #include <oaidl.h>
 
 namespace quendal::echolink {
@@ -24,21 +25,21 @@ struct IEchoAutomation : public IDispatch {
   virtual HRESULT STDMETHODCALLTYPE Slot08() = 0;
   virtual HRESULT STDMETHODCALLTYPE Slot09() = 0;
   virtual HRESULT STDMETHODCALLTYPE Slot10() = 0;
-  virtual HRESULT STDMETHODCALLTYPE put_IpTransmit(VARIANT_BOOL value) = 0;             // 11
-  virtual HRESULT STDMETHODCALLTYPE put_RfTransmit(VARIANT_BOOL value) = 0;             // 12
-  virtual HRESULT STDMETHODCALLTYPE get_InternetReceiving(VARIANT_BOOL* value) = 0;     // 13
+  virtual HRESULT STDMETHODCALLTYPE put_IpTransmit(VARIANT_BOOL value) = 0;          // 11
+  virtual HRESULT STDMETHODCALLTYPE put_RfTransmit(VARIANT_BOOL value) = 0;          // 12
+  virtual HRESULT STDMETHODCALLTYPE get_InternetReceiving(VARIANT_BOOL* value) = 0;  // 13
   virtual HRESULT STDMETHODCALLTYPE Slot14() = 0;
   virtual HRESULT STDMETHODCALLTYPE Slot15() = 0;
-  virtual HRESULT STDMETHODCALLTYPE get_RadioReceiving(VARIANT_BOOL* value) = 0;        // 16
+  virtual HRESULT STDMETHODCALLTYPE get_RadioReceiving(VARIANT_BOOL* value) = 0;  // 16
   virtual HRESULT STDMETHODCALLTYPE Slot17() = 0;
-  virtual HRESULT STDMETHODCALLTYPE get_ConnectedCount(long* value) = 0;                // 18
+  virtual HRESULT STDMETHODCALLTYPE get_ConnectedCount(long* value) = 0;  // 18
   virtual HRESULT STDMETHODCALLTYPE Slot19() = 0;
   virtual HRESULT STDMETHODCALLTYPE Slot20() = 0;
   virtual HRESULT STDMETHODCALLTYPE Slot21() = 0;
   virtual HRESULT STDMETHODCALLTYPE Slot22() = 0;
   virtual HRESULT STDMETHODCALLTYPE Slot23() = 0;
   virtual HRESULT STDMETHODCALLTYPE Slot24() = 0;
-  virtual HRESULT STDMETHODCALLTYPE PlayAudioFile(BSTR path, VARIANT_BOOL flag) = 0;    // 25
+  virtual HRESULT STDMETHODCALLTYPE PlayAudioFile(BSTR path, VARIANT_BOOL flag) = 0;  // 25
 };
 
 }  // namespace quendal::echolink

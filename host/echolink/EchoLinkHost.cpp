@@ -34,8 +34,7 @@ VARIANT_BOOL ToVariantBool(bool value) { return value ? VARIANT_TRUE : VARIANT_F
 BSTR NewBstr(const std::string& utf8) {
   if (utf8.size() > static_cast<std::size_t>(INT_MAX)) return nullptr;
   const int size = static_cast<int>(utf8.size());
-  const int length =
-      size == 0 ? 0 : MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+  const int length = size == 0 ? 0 : MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
   if (size != 0 && length == 0) return nullptr;
   BSTR text = SysAllocStringLen(nullptr, static_cast<UINT>(length));
   if (text == nullptr) return nullptr;

@@ -2,7 +2,9 @@
 
 #include <climits>
 
+// mmsystem.h needs the types windows.h declares, so it comes after it.
 #include <windows.h>
+
 #include <mmsystem.h>
 
 namespace quendal {

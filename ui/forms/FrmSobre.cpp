@@ -21,8 +21,8 @@ constexpr Control kControls[] = {
         Bold(8.25)),
   Line("Line4", kForm, 120, 4440, 3000),
   Label("Label6", kForm,
-        "Quendal é software livre: pode ser usado, copiado e distribuído à vontade, sem "
-        "garantia de qualquer espécie. Sugestões e críticas: quendal@korva.example.org",
+        "Quendal é software livre (GNU GPL, versão 3 ou posterior), sem garantia de "
+        "qualquer espécie. Sugestões e críticas: quendal@korva.example.org",
         {120, 3120, 4455, 855}).Centred(),
   Line("Line3", kForm, 120, 4560, 4080),
   PictureButton("Command1", kForm, "Visitar Servidor  KORVA", {240, 4320, 2295, 1095},

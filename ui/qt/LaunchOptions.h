@@ -13,7 +13,7 @@ namespace quendal {
 struct LaunchOptions {
   std::optional<QTime> clock;  // the time of day the program's clock starts at
   HostChoice host = DefaultHostChoice();
-  QString screenshotFolder;    // hidden: write pictures of the windows there and stop
+  QString screenshotFolder;  // hidden: write pictures of the windows there and stop
 };
 
 // Either options to run with, or a text to print and an exit code to stop with.

@@ -47,10 +47,18 @@ QAudioFormat FormatOf(const WavClip& clip) {
   format.setSampleRate(clip.sampleRate);
   format.setChannelCount(clip.channels);
   switch (clip.sample) {
-    case WavClip::Sample::kUInt8: format.setSampleFormat(QAudioFormat::UInt8); break;
-    case WavClip::Sample::kInt16: format.setSampleFormat(QAudioFormat::Int16); break;
-    case WavClip::Sample::kInt32: format.setSampleFormat(QAudioFormat::Int32); break;
-    case WavClip::Sample::kFloat32: format.setSampleFormat(QAudioFormat::Float); break;
+    case WavClip::Sample::kUInt8:
+      format.setSampleFormat(QAudioFormat::UInt8);
+      break;
+    case WavClip::Sample::kInt16:
+      format.setSampleFormat(QAudioFormat::Int16);
+      break;
+    case WavClip::Sample::kInt32:
+      format.setSampleFormat(QAudioFormat::Int32);
+      break;
+    case WavClip::Sample::kFloat32:
+      format.setSampleFormat(QAudioFormat::Float);
+      break;
   }
   return format;
 }
@@ -82,8 +90,9 @@ class Player : public QObject {
       clip.error = in.errorString().toStdString();
     }
     if (!clip.error.empty()) {
-      qCWarning(lcSound).noquote() << QStringLiteral("cannot play \"%1\" (%2) - playing the default sound instead")
-                                          .arg(file, QString::fromStdString(clip.error));
+      qCWarning(lcSound).noquote()
+          << QStringLiteral("cannot play \"%1\" (%2) - playing the default sound instead")
+                 .arg(file, QString::fromStdString(clip.error));
       Start(defaultSound_, device);
       return;
     }
