@@ -12,7 +12,10 @@ namespace quendal {
 namespace {
 
 qint64 ClockOffset(const LaunchOptions& options) {
-  return options.clock ? QtClock::OffsetTo(*options.clock, QDateTime::currentDateTime()) : 0;
+  if (!options.clock) return 0;
+  const QTime timeOfDay = QTime::fromMSecsSinceStartOfDay(
+      static_cast<int>(std::chrono::milliseconds(*options.clock).count()));
+  return QtClock::OffsetTo(timeOfDay, QDateTime::currentDateTime());
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include "host/SimulatedHost.h"
 #include "platform/LocalFiles.h"
 #include "ui/qt/FrmQuendal.h"
-#include "ui/qt/LaunchOptions.h"
+#include "launch/LaunchOptions.h"
 #include "ui/qt/SimulatedHostWindow.h"
 #include "ui/qt/platform/EventGate.h"
 #include "ui/qt/platform/QtClock.h"

@@ -3,16 +3,17 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QStringList>
 #include <QStyleFactory>
 #include <QTranslator>
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #ifdef _WIN32
 #include "host/echolink/ComInit.h"
 #endif
+#include "launch/LaunchOptions.h"
 #include "ui/qt/DesktopStation.h"
-#include "ui/qt/LaunchOptions.h"
 #include "ui/qt/Look.h"
 #include "ui/qt/Screenshots.h"
 #include "ui/qt/art/Artwork.h"
@@ -20,11 +21,10 @@
 int main(int argc, char** argv) {
   // Read before the application object exists, so --help and a wrong option answer on a
   // machine with no display at all.
-  QStringList arguments;
-  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-  const quendal::LaunchRequest request = quendal::ParseLaunch(arguments);
+  const quendal::LaunchRequest request =
+      quendal::ParseLaunch(std::vector<std::string>(argv, argv + argc));
   if (request.exitCode) {
-    std::fputs(request.message.toLocal8Bit().constData(), *request.exitCode == 0 ? stdout : stderr);
+    std::fputs(request.message.c_str(), *request.exitCode == 0 ? stdout : stderr);
     return *request.exitCode;
   }
 
@@ -51,8 +51,9 @@ int main(int argc, char** argv) {
 
   quendal::DesktopStation station(request.options);
   station.Start();
-  if (!request.options.screenshotFolder.isEmpty()) {
-    return quendal::WriteScreenshots(station, request.options.screenshotFolder);
+  if (!request.options.screenshotFolder.empty()) {
+    return quendal::WriteScreenshots(station,
+                                     QString::fromStdString(request.options.screenshotFolder));
   }
   return QApplication::exec();
 }

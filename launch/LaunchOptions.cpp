@@ -1,0 +1,93 @@
+#include "launch/LaunchOptions.h"
+
+#include <array>
+#include <charconv>
+#include <filesystem>
+
+#include "launch/CommandLine.h"
+
+namespace quendal {
+namespace {
+
+// Two digits at most, all of them digits, and below `limit`.
+std::optional<int> Field(std::string_view text, std::size_t maxDigits, int limit) {
+  if (text.empty() || text.size() > maxDigits || text.front() < '0' || text.front() > '9') {
+    return std::nullopt;
+  }
+  int value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc{} || end != text.data() + text.size() || value >= limit) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+std::string HelpText(std::span<const CommandOption> options, const std::string& programPath) {
+  return CommandLineHelp(options, std::filesystem::path(programPath).filename().string(),
+                         "Quendal: anuncia a hora e a temperatura para a estação de rádio.");
+}
+
+}  // namespace
+
+std::optional<std::chrono::seconds> ParseTimeOfDay(std::string_view text) {
+  const std::size_t first = text.find(':');
+  if (first == std::string_view::npos) return std::nullopt;
+  const std::size_t second = text.find(':', first + 1);
+  const auto hours = Field(text.substr(0, first), 2, 24);
+  const auto minutes = Field(text.substr(first + 1, second - first - 1), 2, 60);
+  if (minutes && text.substr(first + 1, second - first - 1).size() != 2) return std::nullopt;
+  std::optional<int> seconds = 0;
+  if (second != std::string_view::npos) {
+    seconds = text.size() - second - 1 == 2 ? Field(text.substr(second + 1), 2, 60) : std::nullopt;
+  }
+  if (!hours || !minutes || !seconds) return std::nullopt;
+  return std::chrono::hours(*hours) + std::chrono::minutes(*minutes) +
+         std::chrono::seconds(*seconds);
+}
+
+LaunchRequest ParseLaunch(const std::vector<std::string>& arguments) {
+  static const std::string hostHelp = HostChoiceHelp();
+  const std::array<CommandOption, 4> options{{
+      {"help", "h", "", "Mostra esta ajuda e sai."},
+      {"clock", "", "HH:MM[:SS]",
+       "Começa o relógio do programa na hora dada (HH:MM ou HH:MM:SS); depois ele anda em "
+       "tempo real."},
+      {"host", "", "ESTAÇÃO", hostHelp},
+      {"screenshot", "", "PASTA", "Grava imagens das janelas na pasta e sai.", true},
+  }};
+  const std::string program = arguments.empty() ? "quendal" : arguments.front();
+  const ParsedCommandLine parsed = ParseCommandLine(options, arguments);
+
+  LaunchRequest request;
+  const auto stop = [&](int code, std::string message) {
+    request.exitCode = code;
+    request.message = std::move(message);
+    return request;
+  };
+  if (!parsed.error.empty()) return stop(2, parsed.error + "\n" + HelpText(options, program));
+  if (parsed.IsSet("help")) return stop(0, HelpText(options, program));
+  if (!parsed.positional.empty()) {
+    return stop(2, "Argumento inesperado: " + parsed.positional.front() + "\n" +
+                       HelpText(options, program));
+  }
+  if (parsed.IsSet("clock")) {
+    request.options.clock = ParseTimeOfDay(parsed.Value("clock"));
+    if (!request.options.clock) {
+      return stop(
+          2, "Hora inválida para --clock: " + parsed.Value("clock") + " (use HH:MM ou HH:MM:SS)\n");
+    }
+  }
+  if (parsed.IsSet("host")) {
+    const std::optional<HostChoice> choice = ParseHostChoice(parsed.Value("host"));
+    if (!choice) {
+      return stop(2, "Estação inválida para --host: " + parsed.Value("host") +
+                         " (estação desconhecida, endereço errado ou nome não encontrado)\n" +
+                         HelpText(options, program));
+    }
+    request.options.host = *choice;
+  }
+  request.options.screenshotFolder = parsed.Value("screenshot");
+  return request;
+}
+
+}  // namespace quendal
