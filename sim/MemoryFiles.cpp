@@ -64,11 +64,10 @@ const std::string* MemoryFiles::Find(const std::string& name) {
 
 bool MemoryFiles::ReplaceAll(const std::string& name, std::string_view bytes) {
   const std::optional<std::string>& path = Inside(name);
-  if (!path || !IsFolder(ParentOf(*path))) return false;
-  const std::string temporary = *path + ".new";
-  if (IsFolder(temporary) || IsFolder(*path)) return false;
+  // The real save's temporary file has a fresh name of its own: nothing else in the
+  // folder is touched, and only the folder's absence or a folder in the way stops it.
+  if (!path || !IsFolder(ParentOf(*path)) || IsFolder(*path)) return false;
   files_[*path] = std::string(bytes);
-  files_.erase(temporary);
   return true;
 }
 

@@ -15,8 +15,8 @@ namespace quendal::sim {
 // The scenario's folder kept in memory, so that a simulated week reads its files without
 // the kernel. For the controller it is LocalFiles on a folder that nobody else touches:
 // names resolve against `folder`; only plain files that are not dot files exist; a
-// replacement goes through NAME.new and fails where the real one fails (a folder in the
-// way, a missing parent folder), leaving the old file. Nothing outside `folder` exists.
+// replacement fails where the real one fails (a folder in the way, a missing parent
+// folder), leaving the old file, and touches nothing else. Nothing outside `folder` exists.
 class MemoryFiles final : public FileAccess {
  public:
   explicit MemoryFiles(std::filesystem::path folder);
