@@ -13,6 +13,7 @@
 #include "host/SimulatedHost.h"
 #include "platform/LocalFiles.h"
 #include "tests/support/Fakes.h"
+#include "ui/forms/Events.h"
 #include "ui/qt/FrmQuendal.h"
 #include "ui/qt/platform/EventGate.h"
 #include "ui/qt/platform/QtMessageBoxes.h"
@@ -57,11 +58,7 @@ class WindowRig {
   }
   // One second's tick, as the tick driver runs it.
   void Tick() {
-    gate.Run([this] {
-      controller.Timer1_Timer();
-      controller.Timer2_Timer();
-      controller.RefreshLights();
-    });
+    gate.Run([this] { forms::Tick(controller); });
   }
   template <typename T = QWidget>
   T& Find(const char* name) {
