@@ -12,8 +12,9 @@ namespace {
 constexpr wchar_t kWindowClass[] = L"QuendalDesigned";
 constexpr int kFirstId = 100;
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
-// Minimising keeps the program working, so it stays possible; the size is fixed.
-constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+// The size is fixed. Minimising the main window keeps the program working, so it stays
+// possible; a modal window minimised alone would leave the main one without input.
+constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 
 void RegisterWindowClass() {
   WNDCLASSW windowClass{};
@@ -91,12 +92,12 @@ DesignedWindow::~DesignedWindow() {
 void DesignedWindow::Create(HWND owner) {
   RegisterWindowClass();
   dpi_ = ScreenDpi();
+  const DWORD style = owner ? kFrameStyle : kFrameStyle | WS_MINIMIZEBOX;
   RECT frame{0, 0, FromTwips(design_.width, dpi_), FromTwips(design_.height, dpi_)};
-  AdjustWindowRectEx(&frame, kFrameStyle, FALSE, 0);
-  window_ =
-      CreateWindowExW(0, kWindowClass, Wide(design_.caption).c_str(), kFrameStyle, CW_USEDEFAULT,
-                      CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, owner,
-                      nullptr, GetModuleHandleW(nullptr), nullptr);
+  AdjustWindowRectEx(&frame, style, FALSE, 0);
+  window_ = CreateWindowExW(0, kWindowClass, Wide(design_.caption).c_str(), style, CW_USEDEFAULT,
+                            CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
+                            owner, nullptr, GetModuleHandleW(nullptr), nullptr);
   SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&DesignedWindow::Procedure));
   for (std::size_t i = 0; i < design_.controls.size(); ++i) {
