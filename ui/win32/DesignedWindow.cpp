@@ -29,6 +29,19 @@ void RegisterWindowClass() {
   RegisterOwnControls();
 }
 
+// The size of a control's own text in its own font.
+SIZE CaptionSize(HWND control) {
+  const HDC dc = GetDC(control);
+  const HGDIOBJ old =
+      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  const std::wstring caption = Wide(WindowText(control));
+  SIZE size{};
+  GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  return size;
+}
+
 DesignedWindow* WindowOf(HWND handle) {
   return reinterpret_cast<DesignedWindow*>(GetWindowLongPtrW(handle, GWLP_USERDATA));
 }
@@ -39,13 +52,13 @@ bool IsDesigned(HWND root) {
   return wcscmp(name, kWindowClass) == 0;
 }
 
-struct Made {
+struct ControlClass {
   const wchar_t* windowClass;
   DWORD style;
   DWORD extendedStyle = 0;
 };
 
-Made HowToMake(const forms::Control& control) {
+ControlClass ClassOf(const forms::Control& control) {
   using Kind = forms::Kind;
   switch (control.kind) {
     case Kind::Label: {
@@ -112,22 +125,24 @@ void DesignedWindow::Create(HWND owner) {
 }
 
 void DesignedWindow::Make(const forms::Control& control, int index) {
-  const auto how = HowToMake(control);
+  const ControlClass how = ClassOf(control);
   RECT place = TwipsRect(control.place, dpi_);
   const POINT origin = OriginOf(control);
   OffsetRect(&place, origin.x, origin.y);
   if (control.kind == forms::Kind::Line) place.bottom = place.top + 1;
+  const bool group = control.kind == forms::Kind::Frame;  // its caption comes on its own
   const HWND handle = CreateWindowExW(
-      how.extendedStyle, how.windowClass, Wide(control.caption).c_str(), kChild | how.style,
-      place.left, place.top, place.right - place.left, place.bottom - place.top, window_,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstId + index)), GetModuleHandleW(nullptr),
-      nullptr);
+      how.extendedStyle, how.windowClass, group ? L"" : Wide(control.caption).c_str(),
+      kChild | how.style, place.left, place.top, place.right - place.left, place.bottom - place.top,
+      window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstId + index)),
+      GetModuleHandleW(nullptr), nullptr);
   SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(control.font, dpi_)), FALSE);
   if (control.kind == forms::Kind::Shape) SetLightFill(handle, ColourOf(control.background));
   if (control.kind == forms::Kind::AnimatedImage || control.kind == forms::Kind::PictureBox) {
     SetPicture(handle, control.picture);
   }
   made_.push_back({&control, handle});
+  if (control.kind == forms::Kind::Frame) MakeGroupCaption(control, place);
   if (control.kind == forms::Kind::Label && control.font.face == forms::kTimesNewRoman) {
     FitCaption(handle);
   }
@@ -136,21 +151,27 @@ void DesignedWindow::Make(const forms::Control& control, int index) {
 void DesignedWindow::FitCaption(HWND label) const {
   // The faces here are not the designer's to the pixel, and a clipped word of a big
   // one-line caption reads worse than a label a few pixels longer.
-  const HDC dc = GetDC(label);
-  const HGDIOBJ old =
-      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
-  const std::wstring caption = Wide(WindowText(label));
-  SIZE needed{};
-  GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &needed);
-  SelectObject(dc, old);
-  ReleaseDC(label, dc);
+  const SIZE needed = CaptionSize(label);
   RECT place;
   GetWindowRect(label, &place);
-  MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&place), 2);
   if (needed.cx + 2 > place.right - place.left) {
     SetWindowPos(label, nullptr, 0, 0, needed.cx + 2, place.bottom - place.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
+}
+
+void DesignedWindow::MakeGroupCaption(const forms::Control& frame, const RECT& place) {
+  // A group box drawn with the system's visual style keeps its caption in the style's
+  // colour, so the designed colour comes from a label of its own over the box's edge.
+  const HWND caption =
+      CreateWindowExW(0, L"STATIC", Wide(frame.caption).c_str(), kChild | SS_NOPREFIX | SS_LEFT,
+                      place.left + FromTwips(120, dpi_), place.top, 0, 0, window_, nullptr,
+                      GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(caption, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(frame.font, dpi_)), FALSE);
+  const SIZE size = CaptionSize(caption);
+  SetWindowPos(caption, nullptr, 0, 0, size.cx + 4, size.cy,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  made_.push_back({&frame, caption});
 }
 
 POINT DesignedWindow::OriginOf(const forms::Control& control) const {
@@ -263,7 +284,7 @@ LRESULT DesignedWindow::Colours(HDC dc, HWND handle, bool edit) {
   const COLORREF colour = ColourOf(control->background);
   SetBkColor(dc, colour);
   // One brush per coloured control, kept as long as the window.
-  const std::size_t index = static_cast<std::size_t>(GetDlgCtrlID(handle) - kFirstId);
+  const std::size_t index = static_cast<std::size_t>(control - design_.controls.data());
   if (brushes_.size() <= index) brushes_.resize(index + 1, nullptr);
   if (!brushes_[index]) brushes_[index] = CreateSolidBrush(colour);
   return reinterpret_cast<LRESULT>(brushes_[index]);

@@ -62,6 +62,7 @@ class DesignedWindow {
   void Make(const forms::Control& control, int index);
   // Widens a one-line label whose caption is wider than designed, keeping its left edge.
   void FitCaption(HWND label) const;
+  void MakeGroupCaption(const forms::Control& frame, const RECT& place);
   POINT OriginOf(const forms::Control& control) const;
   const forms::Control* ControlOf(HWND handle) const;
   LRESULT Colours(HDC dc, HWND control, bool edit);
