@@ -42,16 +42,18 @@ const std::wstring kDesktop = [] {
   return name;
 }();
 
+std::map<UINT_PTR, std::function<void()>> steps;
+
+void CALLBACK RunStep(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  const std::function<void()> run = std::move(steps[timer]);
+  steps.erase(timer);
+  run();
+}
+
 // Runs `step` from whichever loop the thread is in (a box's, a modal window's) after `ms`.
 void Soon(UINT ms, std::function<void()> step) {
-  static std::map<UINT_PTR, std::function<void()>> steps;
-  const UINT_PTR id = SetTimer(nullptr, 0, ms, [](HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
-    const std::function<void()> run = std::move(steps[timer]);
-    steps.erase(timer);
-    run();
-  });
-  steps[id] = std::move(step);
+  steps[SetTimer(nullptr, 0, ms, &RunStep)] = std::move(step);
 }
 
 // Dispatches the thread's messages until `done` or `ms` have passed.
