@@ -47,10 +47,12 @@ void DesktopStation::Start(int show) {
   }
 }
 
-int RunMessageLoop() {
+int RunMessageLoop(HWND station) {
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     if (DesignedWindow::MoveFocus(message)) continue;
+    // The simulated station's window takes Tab and the arrows as a dialog does.
+    if (station && IsDialogMessageW(station, &message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

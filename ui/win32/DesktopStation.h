@@ -50,7 +50,8 @@ class DesktopStation final {
   TickDriver ticks_;
 };
 
-// The program's message loop, until it is asked to end; returns the exit code.
-int RunMessageLoop();
+// The program's message loop, until it is asked to end; returns the exit code. `station`
+// is the simulated station's window, if any.
+int RunMessageLoop(HWND station);
 
 }  // namespace quendal::win32

@@ -37,5 +37,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
   const quendal::echolink::ComInit com;
   quendal::win32::DesktopStation station(request.options);
   station.Start(show);
-  return quendal::win32::RunMessageLoop();
+  return quendal::win32::RunMessageLoop(station.HostWindow() ? station.HostWindow()->Handle()
+                                                             : nullptr);
 }
