@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <memory>
 
 #include "core/Messages.h"
 #include "core/StationController.h"
@@ -329,6 +330,13 @@ TEST(Win32Program, runsAndEndsThroughTheQuitQuestion) {
   ASSERT_TRUE(CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
                              folder.Path().c_str(), &startup, &process));
   const DWORD id = process.dwProcessId;
+  // A failed step leaves no program running behind the test.
+  const std::unique_ptr<PROCESS_INFORMATION, void (*)(PROCESS_INFORMATION*)> ended(
+      &process, [](PROCESS_INFORMATION* started) {
+        TerminateProcess(started->hProcess, 1);
+        CloseHandle(started->hThread);
+        CloseHandle(started->hProcess);
+      });
   HWND main = nullptr;
   ASSERT_TRUE(Within(30000, [&] {
     return (main = WindowOf(id, L"QuendalDesigned", L"Quendal")) && IsWindowVisible(main);
@@ -352,8 +360,6 @@ TEST(Win32Program, runsAndEndsThroughTheQuitQuestion) {
   DWORD code = 1;
   GetExitCodeProcess(process.hProcess, &code);
   EXPECT_EQ(code, 0u);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
 }
 
 }  // namespace
