@@ -1,0 +1,84 @@
+#include "ui/win32/FrmQuendal.h"
+
+#include "core/StationController.h"
+#include "host/ReceptionLights.h"
+#include "ui/forms/Events.h"
+#include "ui/forms/FrmQuendal.h"
+#include "ui/win32/platform/EventGate.h"
+
+namespace quendal::win32 {
+
+FrmQuendal::FrmQuendal(StationController& controller, EventGate& gate)
+    : DesignedWindow(forms::kFrmQuendal), controller_(controller), gate_(gate) {
+  Create(nullptr);
+  ShowAll();
+  controller_.SetView(this);
+}
+
+FrmQuendal::~FrmQuendal() { controller_.SetView(nullptr); }
+
+void FrmQuendal::Clicked(std::string_view control) {
+  if (const forms::ClickHandler* click = forms::FindClick(control)) {
+    gate_.Run([this, click] { click->run(controller_); });
+  }
+}
+
+void FrmQuendal::Edited(std::string_view control, const std::string& text) {
+  for (const forms::TypingHandler& typing : forms::kTyping) {
+    if (typing.control == control)
+      gate_.Run([this, &typing, &text] { typing.run(controller_, text); });
+  }
+}
+
+LRESULT FrmQuendal::Other(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CLOSE:
+      Close();
+      return 0;
+    case WM_QUERYENDSESSION:
+      return Close() ? TRUE : FALSE;
+    default:
+      return DesignedWindow::Other(message, wParam, lParam);
+  }
+}
+
+bool FrmQuendal::Close() {
+  // The controller decides; the window goes only with the program.
+  if (gate_.Busy()) {
+    gate_.HoldClose(Handle());
+    return false;
+  }
+  bool ended = false;
+  gate_.Run([this, &ended] { ended = controller_.AskQuit(); });
+  return ended;
+}
+
+void FrmQuendal::ShowAll() {
+  for (int box = 1; box <= 7; ++box) BoxChanged(static_cast<Box>(box));
+  Text1Changed();
+  for (DisplayField field :
+       {DisplayField::Label2, DisplayField::Label3, DisplayField::Shape1, DisplayField::Shape2}) {
+    DisplayChanged(field);
+  }
+}
+
+void FrmQuendal::BoxChanged(Box box) { SetCheck(BoxName(box), controller_.Options().Value(box)); }
+
+void FrmQuendal::Text1Changed() { SetText("Text1", controller_.Options().Text1()); }
+
+void FrmQuendal::DisplayChanged(DisplayField field) {
+  const Display& display = controller_.GetDisplay();
+  switch (field) {
+    case DisplayField::Label2:
+      return SetText("Label2", display.Label2);
+    case DisplayField::Label3:
+      return SetText("Label3", display.Label3);
+    case DisplayField::Shape1:
+      // The light colours are the platform's own blue-green-red values.
+      return SetLight("Shape1", static_cast<COLORREF>(ColourValue(display.Shape1)));
+    case DisplayField::Shape2:
+      return SetLight("Shape2", static_cast<COLORREF>(ColourValue(display.Shape2)));
+  }
+}
+
+}  // namespace quendal::win32
