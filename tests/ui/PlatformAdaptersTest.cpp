@@ -96,8 +96,10 @@ TEST(QtPause, sleepsWithoutTicksAndHoldsUserActionsUntilTheHandlerEnds) {
     });
     QElapsedTimer elapsed;
     elapsed.start();
+    const long ticksBefore = ticks.Ticks();
     pause.Sleep(std::chrono::milliseconds(150));
     EXPECT_GE(elapsed.elapsed(), 150);
+    EXPECT_EQ(ticks.Ticks(), ticksBefore) << "a tick ran inside the pause";
     gate.User(note("click in the handler"));  // no pause in progress: runs at once
   });
   EXPECT_TRUE(QTest::qWaitFor(
