@@ -47,12 +47,21 @@ std::optional<std::chrono::seconds> ParseTimeOfDay(std::string_view text) {
 
 LaunchRequest ParseLaunch(const std::vector<std::string>& arguments) {
   static const std::string hostHelp = HostChoiceHelp();
-  const std::array<CommandOption, 4> options{{
+  const std::array<CommandOption, 7> options{{
       {"help", "h", "", "Mostra esta ajuda e sai."},
       {"clock", "", "HH:MM[:SS]",
        "Começa o relógio do programa na hora dada (HH:MM ou HH:MM:SS); depois ele anda em "
        "tempo real."},
       {"host", "", "ESTAÇÃO", hostHelp},
+      {"headless", "", "",
+       "Sem janela, como serviço: o registro do que vai ao ar sai no erro padrão e as "
+       "mensagens são respondidas na hora com o botão padrão. SIGHUP relê quendal.txt "
+       "(como \"Lê as opções\"); SIGTERM e SIGINT desligam o transmissor e encerram."},
+      {"log", "", "ARQUIVO",
+       "Acrescenta ao arquivo o registro do que vai ao ar, um evento por linha com a hora "
+       "local."},
+      {"folder", "", "PASTA",
+       "Procura hora/, temperatura/ e temperatura.html nesta pasta, e não na do programa."},
       {"screenshot", "", "PASTA", "Grava imagens das janelas na pasta e sai.", true},
   }};
   const std::string program = arguments.empty() ? "quendal" : arguments.front();
@@ -86,6 +95,23 @@ LaunchRequest ParseLaunch(const std::vector<std::string>& arguments) {
     }
     request.options.host = *choice;
   }
+  if (parsed.IsSet("folder")) {
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::absolute(parsed.Value("folder"), error);
+    if (parsed.Value("folder").empty() || error || !std::filesystem::is_directory(folder, error)) {
+      return stop(2, "Pasta inválida para --folder: " + parsed.Value("folder") + "\n");
+    }
+    request.options.folder = folder.lexically_normal().string();
+    while (request.options.folder.size() > 1 &&
+           request.options.folder.back() == std::filesystem::path::preferred_separator) {
+      request.options.folder.pop_back();
+    }
+  }
+  if (parsed.IsSet("log") && parsed.Value("log").empty()) {
+    return stop(2, "Falta o arquivo de --log\n");
+  }
+  request.options.logFile = parsed.Value("log");
+  request.options.headless = parsed.IsSet("headless");
   request.options.screenshotFolder = parsed.Value("screenshot");
   return request;
 }
