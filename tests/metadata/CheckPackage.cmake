@@ -19,7 +19,7 @@ foreach(path usr/bin/quendal usr/bin/quendal-sim usr/libexec/quendal/quendal
         usr/libexec/quendal/temperatura/tmp040.wav usr/share/applications/quendal.desktop
         usr/share/metainfo/org.example.korva.Quendal.metainfo.xml
         usr/share/icons/hicolor/scalable/apps/quendal.svg usr/lib/systemd/user/quendal.service
-        usr/share/doc/quendal/copyright usr/share/doc/quendal/changelog.Debian.gz)
+        usr/share/doc/quendal/copyright usr/share/doc/quendal/changelog.gz)
   if(NOT contents MATCHES "\\./${path}[\n ]")
     message(FATAL_ERROR "${path} is not in the package:\n${contents}")
   endif()
@@ -33,7 +33,7 @@ endif()
 
 find_program(LINTIAN lintian)
 if(LINTIAN)
-  execute_process(COMMAND ${LINTIAN} --no-tag-display-limit ${deb} OUTPUT_VARIABLE tags
+  execute_process(COMMAND ${LINTIAN} --tag-display-limit 0 ${deb} OUTPUT_VARIABLE tags
                   ERROR_VARIABLE tags)
   message("lintian:\n${tags}")
   if(tags MATCHES "(^|\n)E: ")
