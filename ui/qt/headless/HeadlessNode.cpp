@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <csignal>
 #include <cstdio>
 
 #include "host/rigctld/TransmitterRelease.h"
@@ -38,6 +39,9 @@ void HeadlessNode::ReadOptionsAgain() {
 int RunHeadless(int argc, char** argv, const LaunchOptions& options, std::ostream& log) {
   // Before the link exists: a keyed transmitter's release must not take SIGHUP over.
   transmitter_release::LeaveHangup();
+  // A log reader that went away (a closed pipe, a journal restarting) fails the log's
+  // writes; it must not end a station that may have a transmitter keyed.
+  std::signal(SIGPIPE, SIG_IGN);
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName("Quendal");
   QCoreApplication::setApplicationVersion(QUENDAL_VERSION);
