@@ -1,6 +1,5 @@
 #include "launch/LaunchOptions.h"
 
-#include <array>
 #include <charconv>
 #include <filesystem>
 
@@ -47,14 +46,30 @@ std::optional<std::chrono::seconds> ParseTimeOfDay(std::string_view text) {
 
 LaunchRequest ParseLaunch(const std::vector<std::string>& arguments) {
   static const std::string hostHelp = HostChoiceHelp();
-  const std::array<CommandOption, 4> options{{
+  std::vector<CommandOption> options{
       {"help", "h", "", "Mostra esta ajuda e sai."},
       {"clock", "", "HH:MM[:SS]",
        "Começa o relógio do programa na hora dada (HH:MM ou HH:MM:SS); depois ele anda em "
        "tempo real."},
       {"host", "", "ESTAÇÃO", hostHelp},
       {"screenshot", "", "PASTA", "Grava imagens das janelas na pasta e sai.", true},
-  }};
+  };
+#ifndef _WIN32
+  // The station node and its log are the POSIX program's; the Windows desktop does not
+  // take them yet.
+  options.insert(options.end() - 1,
+                 {{"headless", "", "",
+                   "Sem janela, como serviço: o registro do que vai ao ar sai no erro padrão "
+                   "e as mensagens são respondidas na hora com o botão padrão. SIGHUP relê "
+                   "quendal.txt (como \"Lê as opções\"); SIGTERM e SIGINT desligam o "
+                   "transmissor e encerram."},
+                  {"log", "", "ARQUIVO",
+                   "Acrescenta ao arquivo o registro do que vai ao ar, um evento por linha com "
+                   "a hora local."},
+                  {"folder", "", "PASTA",
+                   "Procura hora/, temperatura/ e temperatura.html nesta pasta, e não na do "
+                   "programa."}});
+#endif
   const std::string program = arguments.empty() ? "quendal" : arguments.front();
   const ParsedCommandLine parsed = ParseCommandLine(options, arguments);
 
@@ -86,6 +101,23 @@ LaunchRequest ParseLaunch(const std::vector<std::string>& arguments) {
     }
     request.options.host = *choice;
   }
+  if (parsed.IsSet("folder")) {
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::absolute(parsed.Value("folder"), error);
+    if (parsed.Value("folder").empty() || error || !std::filesystem::is_directory(folder, error)) {
+      return stop(2, "Pasta inválida para --folder: " + parsed.Value("folder") + "\n");
+    }
+    request.options.folder = folder.lexically_normal().string();
+    while (request.options.folder.size() > 1 &&
+           request.options.folder.back() == std::filesystem::path::preferred_separator) {
+      request.options.folder.pop_back();
+    }
+  }
+  if (parsed.IsSet("log") && parsed.Value("log").empty()) {
+    return stop(2, "Falta o arquivo de --log\n");
+  }
+  request.options.logFile = parsed.Value("log");
+  request.options.headless = parsed.IsSet("headless");
   request.options.screenshotFolder = parsed.Value("screenshot");
   return request;
 }

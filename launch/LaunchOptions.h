@@ -17,6 +17,13 @@ struct LaunchOptions {
   std::optional<std::chrono::seconds> clock;
   HostChoice host = DefaultHostChoice();
   std::string screenshotFolder;  // hidden: write pictures of the windows there and stop
+  // No window: the station runs as a service, its message boxes answered at once.
+  bool headless = false;
+  // Where the on-air log goes; "" for none on the desktop, standard error headless.
+  std::string logFile;
+  // Stands for the executable's folder where the clips and the temperature file are looked
+  // up, absolute; "" keeps the executable's folder.
+  std::string folder;
 };
 
 // Either options to run with, or a text to show and an exit code to stop with.

@@ -13,6 +13,7 @@ packages=(
   espeak-ng sox qt6-multimedia-dev pulseaudio pulseaudio-utils
   clang
   desktop-file-utils appstream
+  dpkg-dev lintian
 )
 if [ "${1:-}" = "--windows" ]; then
   packages=(

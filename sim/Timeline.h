@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <ostream>
-#include <string>
 #include <string_view>
 
 namespace quendal::sim {
@@ -22,12 +21,5 @@ class Timeline {
   std::ostream& out_;
   bool verbose_;
 };
-
-// Text in double quotes, with \" \\ \r \n and \xHH for other control bytes. UTF-8 text
-// stays as it is, so Portuguese messages read naturally.
-std::string Quoted(std::string_view text);
-
-// File bytes in double quotes: as Quoted, but every byte outside printable ASCII is \xHH.
-std::string QuotedBytes(std::string_view bytes);
 
 }  // namespace quendal::sim

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "core/ClipLibrary.h"
+#include "onair/OnAirEvents.h"
 #include "ui/forms/Events.h"
 
 namespace quendal::sim {
@@ -19,18 +20,6 @@ std::int64_t EpochMs(const StartTime& start) {
   const auto moment = day + hours{start.hour} + minutes{start.minute} + seconds{start.second} +
                       milliseconds{start.millisecond};
   return duration_cast<milliseconds>(moment.time_since_epoch()).count();
-}
-
-const char* AnswerName(MsgAnswer answer) {
-  switch (answer) {
-    case MsgAnswer::Ok:
-      return "OK";
-    case MsgAnswer::Yes:
-      return "Yes";
-    case MsgAnswer::No:
-      return "No";
-  }
-  return "OK";
 }
 
 bool Offers(const MessageRequest& request, MsgAnswer answer) {
@@ -200,7 +189,7 @@ void VirtualStation::ApplyExternal(const Action& action) {
       return;
     case Action::Kind::Cat: {
       const std::string* bytes = files_->Find(name);
-      Print("File " + name + " " + (bytes ? QuotedBytes(*bytes) : "absent"));
+      Print("File " + name + " " + (bytes ? onair::QuotedBytes(*bytes) : "absent"));
       return;
     }
     default:
@@ -222,11 +211,7 @@ std::int64_t VirtualStation::WholeSecondFrom(std::int64_t atMs) const {
 }
 
 std::string VirtualStation::Relative(const std::string& path) const {
-  std::string prefix = folder_.string();
-  prefix += kSeparator;
-  std::string relative = path.rfind(prefix, 0) == 0 ? path.substr(prefix.size()) : path;
-  std::replace(relative.begin(), relative.end(), '\\', '/');
-  return relative;
+  return onair::RelativePath(folder_.string(), path);
 }
 
 // ---- Platform services -------------------------------------------------------------
@@ -250,7 +235,7 @@ void VirtualStation::Sleep(std::chrono::milliseconds duration) {
 
 MsgAnswer VirtualStation::Show(const MessageRequest& request) {
   if (stopped_) return request.defaultButton;
-  Print("MsgBox " + Quoted(request.text) + " " + Quoted(request.title));
+  Print(onair::MsgBoxEvent(request));
   MsgAnswer answer = request.defaultButton;
   if (nextAnswer_ < scenario_.answers.size()) {
     const Answer& scripted = scenario_.answers[nextAnswer_++];
@@ -260,7 +245,7 @@ MsgAnswer VirtualStation::Show(const MessageRequest& request) {
     if (closeAt > scenario_.runMs) Stop();
     if (stopped_) return request.defaultButton;
   }
-  Print(std::string("MsgBoxClosed ") + AnswerName(answer));
+  Print(onair::MsgBoxClosedEvent(answer));
   return answer;
 }
 
@@ -290,7 +275,7 @@ void VirtualStation::End() {
 
 bool VirtualStation::Play(const std::string& path) {
   if (stopped_) return true;
-  Print("PlaySound " + Relative(path) + (files_->Find(path) ? "" : " missing"));
+  Print(onair::PlaySoundEvent(Relative(path), files_->Find(path) != nullptr));
   return true;
 }
 
@@ -313,13 +298,13 @@ void VirtualStation::OnHostCall(const SimulatedHost::Call& call) {
       timeline_.Detail(now_, call.member + " " + (call.ok ? call.value : "failed"));
       return;
     case Kind::Write:
-      Print(call.member + " " + call.value + (call.ok ? "" : " failed"));
+      Print(onair::TransmitEvent(call.member, call.value == "True", call.ok));
       return;
     case Kind::Play: {
       // The value is "<path> <flag>"; the path is shown relative to the folder.
       const std::size_t blank = call.value.rfind(' ');
-      Print(call.member + " " + Relative(call.value.substr(0, blank)) + call.value.substr(blank) +
-            (call.ok ? "" : " failed"));
+      Print(onair::PlayAudioFileEvent(Relative(call.value.substr(0, blank)),
+                                      call.value.substr(blank + 1) == "True", call.ok));
       return;
     }
   }
@@ -334,7 +319,7 @@ void VirtualStation::BoxChanged(Box box) {
 
 void VirtualStation::Text1Changed() {
   if (stopped_) return;
-  Print("Text1 " + Quoted(controller_->Options().Text1()));
+  Print("Text1 " + onair::Quoted(controller_->Options().Text1()));
 }
 
 void VirtualStation::DisplayChanged(DisplayField field) {
@@ -346,10 +331,10 @@ void VirtualStation::DisplayChanged(DisplayField field) {
   switch (field) {
     case DisplayField::Label2:
       if (!timeline_.Verbose()) return;
-      timeline_.Detail(now_, "Label2 " + Quoted(display.Label2));
+      timeline_.Detail(now_, "Label2 " + onair::Quoted(display.Label2));
       return;
     case DisplayField::Label3:
-      Print("Label3 " + Quoted(display.Label3));
+      Print("Label3 " + onair::Quoted(display.Label3));
       return;
     case DisplayField::Shape1:
       Print(std::string("Shape1 ") + light(display.Shape1));

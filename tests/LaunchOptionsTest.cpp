@@ -1,6 +1,8 @@
 // The command line: the starting time of the clock, the station, help, and what is refused.
 #include <gmock/gmock.h>
 
+#include <filesystem>
+
 #include "launch/LaunchOptions.h"
 
 namespace quendal::test {
@@ -35,6 +37,16 @@ TEST(LaunchOptions, chooseTheStartingTimeAndTheStation) {
               testing::MatchesRegex("rigctld|.*127.0.0.1.*:4600"));
 #endif
   EXPECT_EQ(Parse({"--screenshot", "/tmp/x"}).options.screenshotFolder, "/tmp/x");
+#ifndef _WIN32
+  const LaunchOptions node = Parse({"--headless", "--log", "air.log", "--folder", "."}).options;
+  EXPECT_TRUE(node.headless);
+  EXPECT_FALSE(Parse({}).options.headless);
+  EXPECT_EQ(node.logFile, "air.log");
+  // The clip paths are built from it after the current folder may have changed.
+  EXPECT_EQ(node.folder, std::filesystem::current_path().string());
+  EXPECT_EQ(Parse({"--folder", std::filesystem::current_path().string() + "//"}).options.folder,
+            node.folder);
+#endif
 }
 
 TEST(LaunchOptions, refuseBadTimesStationsAndArgumentsAndHelpShowsThePublicOptions) {
@@ -47,11 +59,24 @@ TEST(LaunchOptions, refuseBadTimesStationsAndArgumentsAndHelpShowsThePublicOptio
        {"rigctld=host:0", "rigctld=:x", "rigctld=nowhere.invalid", "rig", "sim=x"}) {
     EXPECT_EQ(Parse({"--host", bad}).exitCode, 2) << bad;
   }
-  for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
-           {"--clock"}, {"extra"}, {"--clokc", "14:00"}, {"-x"}, {"--help=yes"}}) {
+  for (const std::vector<std::string>& bad :
+       std::vector<std::vector<std::string>>{{"--clock"},
+                                             {"extra"},
+                                             {"--clokc", "14:00"},
+                                             {"-x"},
+                                             {"--help=yes"},
+                                             {"--headless=1"},
+                                             {"--log"}}) {
     EXPECT_EQ(Parse(bad).exitCode, 2) << bad.front();
     EXPECT_THAT(Parse(bad).message, testing::HasSubstr("Uso: quendal")) << bad.front();
   }
+#ifndef _WIN32
+  for (const char* bad : {"", "/nonexistent/quendal", "/etc/passwd"}) {
+    EXPECT_EQ(Parse({"--folder", bad}).exitCode, 2) << bad;
+  }
+  EXPECT_EQ(Parse({"--log="}).exitCode, 2);
+  EXPECT_THAT(Parse({"-h"}).message, testing::HasSubstr("SIGHUP relê quendal.txt"));
+#endif
   const LaunchRequest help = Parse({"-h"});
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_THAT(help.message, testing::HasSubstr("--clock <HH:MM[:SS]>"));

@@ -24,6 +24,7 @@ std::atomic<bool> armed{false};
 sockaddr_storage daemonAddress{};
 socklen_t daemonAddressLength = 0;
 std::atomic<bool> installed{false};
+std::atomic<bool> hangupReleases{true};
 
 bool Ready(int fd, short events) {
   pollfd entry{fd, events, 0};
@@ -74,7 +75,15 @@ void Install() {
   struct sigaction action {};
   action.sa_handler = OnSignal;
   sigemptyset(&action.sa_mask);
-  for (const int signal : {SIGTERM, SIGINT, SIGHUP}) sigaction(signal, &action, nullptr);
+  for (const int signal : {SIGTERM, SIGINT}) sigaction(signal, &action, nullptr);
+  if (hangupReleases) sigaction(SIGHUP, &action, nullptr);
+}
+
+void LeaveHangup() {
+  if (!hangupReleases.exchange(false) || !installed) return;
+  struct sigaction current {};
+  sigaction(SIGHUP, nullptr, &current);
+  if (current.sa_handler == OnSignal) std::signal(SIGHUP, SIG_DFL);
 }
 
 void Arm(const sockaddr_storage& address, socklen_t length) {

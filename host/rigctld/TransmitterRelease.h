@@ -9,6 +9,9 @@ namespace quendal::transmitter_release {
 
 // Installs the exit and signal hooks; idempotent.
 void Install();
+// For a program that gives SIGHUP a meaning of its own (a service re-reads its options):
+// the hooks leave it alone, now and when installed later.
+void LeaveHangup();
 
 // The transmitter is, or may be, keyed through the daemon at `address`. The release
 // always makes a connection of its own: the program's may be gone or half-used by then,

@@ -1,6 +1,5 @@
 #include "ui/qt/DesktopStation.h"
 
-#include <QDateTime>
 #include <QDir>
 
 #include "ui/forms/Events.h"
@@ -9,24 +8,16 @@
 #include "ui/qt/platform/SoundOutputs.h"
 
 namespace quendal {
-namespace {
-
-qint64 ClockOffset(const LaunchOptions& options) {
-  if (!options.clock) return 0;
-  const QTime timeOfDay = QTime::fromMSecsSinceStartOfDay(
-      static_cast<int>(std::chrono::milliseconds(*options.clock).count()));
-  return QtClock::OffsetTo(timeOfDay, QDateTime::currentDateTime());
-}
-
-}  // namespace
-
-DesktopStation::DesktopStation(const LaunchOptions& options)
+DesktopStation::DesktopStation(const LaunchOptions& options, std::ostream* log)
     : hosts_(options.host, host_),
       sound_(MakeSoundOutput()),
       files_(QDir::currentPath().toStdString()),
-      clock_(ClockOffset(options)),
-      controller_(
-          Platform{hosts_, *sound_, pause_, files_, clock_, messages_, desktop_, CurrentAppInfo()}),
+      clock_(QtClock::OffsetFor(options.clock)),
+      app_(CurrentAppInfo(options.folder)),
+      log_(clock_, log),
+      logged_(log_, hosts_, *sound_, files_, messages_, app_.path),
+      controller_(Platform{logged_.hosts, logged_.sound, pause_, files_, clock_, logged_.messages,
+                           desktop_, app_}),
       window_(controller_, gate_),
       ticks_(
           clock_, gate_, [this] { return controller_.TimersEnabled(); },

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <memory>
+#include <ostream>
 
 #include "core/StationController.h"
 #include "guard/GuardedHostFactory.h"
 #include "host/SimulatedHost.h"
 #include "launch/LaunchOptions.h"
+#include "onair/LoggedPlatform.h"
 #include "platform/LocalFiles.h"
 #include "ui/qt/FrmQuendal.h"
 #include "ui/qt/SimulatedHostWindow.h"
@@ -23,7 +25,8 @@ namespace quendal {
 // Needs the application object.
 class DesktopStation final {
  public:
-  explicit DesktopStation(const LaunchOptions& options);
+  // The on-air log goes to `log` when one is given.
+  DesktopStation(const LaunchOptions& options, std::ostream* log);
   ~DesktopStation();
 
   // The start-up sequence: ticks armed, the load sequence, then the windows shown.
@@ -43,6 +46,9 @@ class DesktopStation final {
   QtClock clock_;
   QtMessageBoxes messages_;
   QtDesktop desktop_{&QtDesktop::EndProcess};
+  AppInfo app_;
+  onair::OnAirLog log_;
+  onair::LoggedServices logged_;
   StationController controller_;
   FrmQuendal window_;
   std::unique_ptr<SimulatedHostWindow> hostWindow_;

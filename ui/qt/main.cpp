@@ -1,4 +1,5 @@
-// quendal: the desktop program, with the simulated station.
+// quendal: the desktop program, with the simulated station, or with --headless the
+// station node with no screen.
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -6,6 +7,8 @@
 #include <QStyleFactory>
 #include <QTranslator>
 #include <cstdio>
+#include <fstream>
+#include <iostream>
 #include <string>
 #include <vector>
 
@@ -17,6 +20,9 @@
 #include "ui/qt/Look.h"
 #include "ui/qt/Screenshots.h"
 #include "ui/qt/art/Artwork.h"
+#ifdef QUENDAL_WITH_HEADLESS
+#include "ui/qt/headless/HeadlessNode.h"
+#endif
 
 int main(int argc, char** argv) {
   // Read before the application object exists, so --help and a wrong option answer on a
@@ -27,6 +33,24 @@ int main(int argc, char** argv) {
     std::fputs(request.message.c_str(), *request.exitCode == 0 ? stdout : stderr);
     return *request.exitCode;
   }
+
+  // Opened before anything runs, so a log that cannot be written stops the program at once
+  // rather than leaving the operator without the record they asked for.
+  std::ofstream logFile;
+  if (!request.options.logFile.empty()) {
+    logFile.open(request.options.logFile, std::ios::app);
+    if (!logFile) {
+      std::fprintf(stderr, "quendal: não foi possível abrir o registro %s\n",
+                   request.options.logFile.c_str());
+      return 2;
+    }
+  }
+#ifdef QUENDAL_WITH_HEADLESS
+  if (request.options.headless) {
+    return quendal::RunHeadless(argc, argv, request.options,
+                                logFile.is_open() ? logFile : std::cerr);
+  }
+#endif
 
 #ifdef _WIN32
   // The host program's object lives in this thread's apartment for the whole run.
@@ -49,7 +73,7 @@ int main(int argc, char** argv) {
   QApplication::setFont(quendal::DefaultFont());
   QApplication::setWindowIcon(quendal::WindowIcon());
 
-  quendal::DesktopStation station(request.options);
+  quendal::DesktopStation station(request.options, logFile.is_open() ? &logFile : nullptr);
   station.Start();
   if (!request.options.screenshotFolder.empty()) {
     return quendal::WriteScreenshots(station,

@@ -6,9 +6,11 @@
 
 namespace quendal {
 
-AppInfo CurrentAppInfo() {
+AppInfo CurrentAppInfo(const std::string& folder) {
   return AppInfo{
-      QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString(),
+      !folder.empty()
+          ? folder
+          : QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString(),
       QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString(),
       "Quendal"};
 }

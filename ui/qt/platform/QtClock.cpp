@@ -8,6 +8,13 @@ qint64 QtClock::OffsetTo(const QTime& timeOfDay, const QDateTime& now) {
   return now.time().msecsTo(timeOfDay);
 }
 
+qint64 QtClock::OffsetFor(const std::optional<std::chrono::seconds>& startingTimeOfDay) {
+  if (!startingTimeOfDay) return 0;
+  const QTime timeOfDay = QTime::fromMSecsSinceStartOfDay(
+      static_cast<int>(std::chrono::milliseconds(*startingTimeOfDay).count()));
+  return OffsetTo(timeOfDay, QDateTime::currentDateTime());
+}
+
 LocalTime QtClock::Fields(const QDateTime& moment) {
   const QDate date = moment.date();
   const QTime time = moment.time();

@@ -3,6 +3,8 @@
 #include <QDateTime>
 #include <QTime>
 #include <QtGlobal>
+#include <chrono>
+#include <optional>
 
 #include "core/platform/Clock.h"
 
@@ -18,6 +20,8 @@ class QtClock final : public Clock {
 
   // The offset that makes `now` read `timeOfDay`, on the same date.
   static qint64 OffsetTo(const QTime& timeOfDay, const QDateTime& now);
+  // The clock a run starts with: at the time of day asked for, or the wall clock itself.
+  static qint64 OffsetFor(const std::optional<std::chrono::seconds>& startingTimeOfDay);
   static LocalTime Fields(const QDateTime& moment);
 
  private:

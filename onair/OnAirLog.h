@@ -1,0 +1,27 @@
+#pragma once
+
+#include <ostream>
+#include <string_view>
+
+#include "core/platform/Clock.h"
+
+namespace quendal::onair {
+
+// The record of what a running program put on the air: one event a line, after the local
+// wall-clock time to the millisecond ("2026-12-07T14:00:01.004 RfTransmit True"), the time
+// one field, so the events line up with the simulator's timeline once the first field of
+// each is cut. Each line is flushed as written: a journal or a file read while the program
+// runs sees every event at once, and a crash loses none.
+class OnAirLog {
+ public:
+  // With no stream, nothing is written: the desktop logs only when asked.
+  OnAirLog(Clock& clock, std::ostream* out) : clock_(clock), out_(out) {}
+
+  void Write(std::string_view event);
+
+ private:
+  Clock& clock_;
+  std::ostream* out_;
+};
+
+}  // namespace quendal::onair
