@@ -1,12 +1,11 @@
-# Cross build for 64-bit Windows with Debian's MinGW-w64 (packages g++-mingw-w64-x86-64-posix,
-# mingw-w64-tools for widl), tests run under wine64:
-#   cmake -S . -B build-win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
-# The posix thread model, because the win32 one lacks the std::thread and std::mutex
-# that GoogleTest needs.
+# Cross build for 32-bit Windows with Debian's MinGW-w64 (package g++-mingw-w64-i686-posix),
+# the build that is shipped (see scripts/package-windows.sh): the host program is a 32-bit
+# program, and a 32-bit build runs on every Windows. The posix thread model, as in the
+# 64-bit build the tests run on (cmake/mingw-w64-x86_64.cmake).
 set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(CMAKE_SYSTEM_PROCESSOR i686)
 
-set(QUENDAL_MINGW_PREFIX x86_64-w64-mingw32)
+set(QUENDAL_MINGW_PREFIX i686-w64-mingw32)
 set(CMAKE_C_COMPILER ${QUENDAL_MINGW_PREFIX}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${QUENDAL_MINGW_PREFIX}-g++-posix)
 set(CMAKE_RC_COMPILER ${QUENDAL_MINGW_PREFIX}-windres)
@@ -22,9 +21,6 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 set(CMAKE_MODULE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
-# Test programs run under wine64 in a prefix of the build's own (see cmake/wine-run.sh).
-find_program(QUENDAL_WINE64 NAMES wine64 PATHS /usr/lib/wine NO_DEFAULT_PATH)
-find_program(QUENDAL_WINE64 NAMES wine64 wine)
-if(QUENDAL_WINE64)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh)
-endif()
+# Nothing of this build runs at build time: it is built without tests and packages the
+# clips another build spoke (scripts/package-windows.sh), since this machine's kernel runs
+# no 32-bit program and so no 32-bit wine.
