@@ -58,10 +58,11 @@ grep -qF "QuietUninstallString    REG_SZ    \"$folder\\uninstall.exe\" /S" <<<"$
 
 printf 'Check1=1\r\n' >"$app/quendal.txt"
 printf 'Temperature: 21\r\n' >"$app/temperatura.html"
-# The uninstaller runs from a copy of itself, so its own end says nothing: wait for its work.
+# The uninstaller runs from a copy of itself, so its own end says nothing: it removes
+# itself last.
 "$run" "$app/uninstall.exe" /S
 for _ in $(seq 300); do
-  [ -e "$app/uninstall.exe" ] || [ -e "$app/quendal.exe" ] || break
+  [ -e "$app/uninstall.exe" ] || break
   sleep 0.1
 done
 for file in "${installed[@]}" "$app/hora" "$app/temperatura"; do
