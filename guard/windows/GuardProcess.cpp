@@ -35,8 +35,9 @@ struct Channel {
   HANDLE programEnd = nullptr;
 };
 
-// A pipe of a name of its own, refused to anyone who made that name first and to other
-// machines.
+// Named, because only a named pipe can be read overlapped, which lets the guard wait on
+// the pipe and the program's process at once; of a name of its own, refused to anyone who
+// made that name first and to other machines.
 bool OpenChannel(Channel& channel) {
   static std::atomic<unsigned> made{0};
   const std::wstring name = L"\\\\.\\pipe\\quendal-guard-" +
