@@ -21,7 +21,7 @@ if [ "${1:-}" = "--windows" ]; then
     cmake ninja-build googletest espeak-ng sox
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
     wine wine64 fonts-wine fonts-liberation
-    nsis zip
+    nsis zip binutils
   )
 elif [ "${1:-}" = "--format" ]; then
   packages=(clang-format)
