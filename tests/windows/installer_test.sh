@@ -10,20 +10,14 @@ build=$(cd "$1" && pwd)
 run=$(cd "$(dirname "$0")/../../cmake" && pwd)/wine-run.sh
 work=$build/installer-test
 rm -rf "$work"
-mkdir -p "$work/stand-in"
+mkdir -p "$work"
 fail() {
   echo "FAIL: $*" >&2
   exit 1
 }
 
-# Until the desktop program is built for Windows, the simulator stands in for quendal.exe.
-extra=()
-if [ ! -f "$build/bin/quendal.exe" ]; then
-  cp "$build/bin/quendal-sim.exe" "$work/stand-in/quendal.exe"
-  extra=(-D "CPACK_INSTALLED_DIRECTORIES=$work/stand-in;.")
-fi
 cpack --config "$build/CPackConfig.cmake" -G NSIS -B "$work" -D CPACK_NSIS_COMPRESSOR=zlib \
-  "${extra[@]}" >"$work/cpack.log" || { cat "$work/cpack.log" >&2; fail "cpack"; }
+  >"$work/cpack.log" || { cat "$work/cpack.log" >&2; fail "cpack"; }
 setup=$(ls "$work"/quendal-*-setup.exe)
 
 export WINEPREFIX=$work/prefix
