@@ -50,7 +50,7 @@ grep -qF "InstallLocation    REG_SZ    $folder" <<<"$entry" || fail "InstallLoca
 grep -qF "QuietUninstallString    REG_SZ    \"$folder\\uninstall.exe\" /S" <<<"$entry" ||
   fail "QuietUninstallString: $entry"
 
-printf 'Check1=1\r\n' >"$app/quendal.txt"
+printf ' 1 \r\n 0 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n\r\n' >"$app/quendal.txt"
 printf 'Temperature: 21\r\n' >"$app/temperatura.html"
 # The uninstaller runs from a copy of itself, so its own end says nothing: it removes
 # itself last.
