@@ -13,18 +13,19 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh --windows
 build=${WINDOWS_BUILD_DIR:-build-win}
 case "$build" in /*) ;; *) build=$(pwd)/$build ;; esac
-type=${BUILD_TYPE:-RelWithDebInfo}
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-  -DCMAKE_BUILD_TYPE="$type"
+  -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}"
 # Wine's first start, which makes the prefix for the tests, runs beside the build.
 cmake/wine-run.sh --boot "$build" &
 boot=$!
 cmake --build "$build" --parallel "$(nproc)"
 wait "$boot"
 
+# Release: the packages' executables are stripped, so debug information would be compiled
+# for nothing.
 cmake -S . -B "$build/win32" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake \
-  -DCMAKE_BUILD_TYPE="$type" -DQUENDAL_WITH_TESTS=OFF -DQUENDAL_WITH_CLIPS=OFF \
+  -DCMAKE_BUILD_TYPE=Release -DQUENDAL_WITH_TESTS=OFF -DQUENDAL_WITH_CLIPS=OFF \
   -DQUENDAL_PACKAGE_CLIPS="$build/bin"
 cmake --build "$build/win32" --parallel "$(nproc)" --target quendal_station
 cpack --config "$build/win32/CPackConfig.cmake" -B "$build" >"$build/cpack.log" || {
