@@ -1,5 +1,6 @@
 # Cross build for 64-bit Windows with Debian's MinGW-w64 (packages g++-mingw-w64-x86-64-posix,
-# mingw-w64-tools for widl), tests run under wine64:
+# mingw-w64-tools for widl), tests run under wine64; the build the Windows tests run on,
+# beside the shipped 32-bit one (cmake/mingw-w64-i686.cmake):
 #   cmake -S . -B build-win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
 # The posix thread model, because the win32 one lacks the std::thread and std::mutex
 # that GoogleTest needs.

@@ -7,19 +7,20 @@
 #   cmake/wine-run.sh --stop BUILD_FOLDER        ends the prefix's wine session
 set -eu
 
+# Wine's own program, not the wrapper in /usr/bin, which starts a shell first.
 wine=$(command -v /usr/lib/wine/wine64 wine64 wine 2>/dev/null | head -n 1) || true
 if [ -z "$wine" ]; then
   echo "wine-run.sh: wine64 is not installed (scripts/install-deps.sh --windows)" >&2
   exit 127
 fi
 
-if [ "${1:-}" = "--boot" ] || [ "${1:-}" = "--stop" ]; then
-  build=$2
-else
-  build=$(dirname "$1")
-  while [ "$build" != / ] && [ ! -f "$build/CMakeCache.txt" ]; do build=$(dirname "$build"); done
-fi
 if [ -z "${WINEPREFIX:-}" ]; then
+  if [ "${1:-}" = "--boot" ] || [ "${1:-}" = "--stop" ]; then
+    build=$2
+  else
+    build=$(dirname "$(realpath -m "$1")")
+    while [ "$build" != / ] && [ ! -f "$build/CMakeCache.txt" ]; do build=$(dirname "$build"); done
+  fi
   if [ ! -f "$build/CMakeCache.txt" ]; then
     echo "wine-run.sh: $1 is in no build folder; set WINEPREFIX" >&2
     exit 2
@@ -28,7 +29,9 @@ if [ -z "${WINEPREFIX:-}" ]; then
   export WINEPREFIX="$build/wine-prefix"
 fi
 export WINEDEBUG="${WINEDEBUG:--all}"
-export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+# No .NET or Gecko prompts, and no menu entries or desktop files in the real home folder
+# for the shortcuts an installer makes.
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d}"
 
 wineserver=$(dirname "$wine")/wineserver64
 [ -x "$wineserver" ] || wineserver=$(command -v wineserver) || true
@@ -37,12 +40,33 @@ if [ "$1" = "--stop" ]; then
   exit 0
 fi
 
+# The prefix: wine's own set-up, then the fonts the designed windows name. Debian keeps
+# wine's fonts (MS Sans Serif among them) outside the prefix, where GDI does not list
+# them; Times New Roman is the metric twin of Liberation Serif.
+set_up_prefix() {
+  "$wine" wineboot -i >/dev/null 2>&1 || return 1
+  mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+  cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+  "$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' \
+    /d 'Liberation Serif' /f >/dev/null 2>&1 || return 1
+  # Wine links the user's Desktop, Documents and the like to the real home folder: plain
+  # folders instead, so what a program or an installer puts there stays in the prefix.
+  local folder
+  for folder in "$WINEPREFIX"/drive_c/users/*/*; do
+    if [ -L "$folder" ]; then rm "$folder" && mkdir "$folder"; fi
+  done
+}
+
 # Programs started at once (CTest in parallel) make the prefix once, one after another.
+# flock -o: the wine server the set-up starts does not inherit the lock, which it would
+# hold for as long as it runs.
 booted="$WINEPREFIX/.quendal-booted"
 if [ ! -f "$booted" ]; then
   mkdir -p "$(dirname "$WINEPREFIX")"
-  flock -o "$WINEPREFIX.lock" sh -c \
-    '[ -f "$2" ] || { "$1" wineboot -i >/dev/null 2>&1 && touch "$2"; }' sh "$wine" "$booted"
+  export -f set_up_prefix
+  export wine
+  flock -o "$WINEPREFIX.lock" bash -c '[ -f "$1" ] || { set_up_prefix && touch "$1"; }' \
+    bash "$booted"
 fi
 
 [ "${1:-}" = "--boot" ] && exit 0

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only those missing. Usage:
 #   scripts/install-deps.sh            packages to build and test everything
-#   scripts/install-deps.sh --windows  the Windows cross build and wine to run its tests
+#   scripts/install-deps.sh --windows  the Windows cross builds (64-bit for the tests under
+#                                      wine, 32-bit for the packages), NSIS and zip
 #   scripts/install-deps.sh --format   clang-format, for scripts/check-format.sh
 set -euo pipefail
 
@@ -18,8 +19,9 @@ packages=(
 if [ "${1:-}" = "--windows" ]; then
   packages=(
     cmake ninja-build googletest espeak-ng sox
-    g++-mingw-w64-x86-64-posix mingw-w64-tools
-    wine wine64
+    g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
+    wine wine64 fonts-wine fonts-liberation
+    nsis zip binutils
   )
 elif [ "${1:-}" = "--format" ]; then
   packages=(clang-format)
@@ -37,4 +39,5 @@ sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 export DEBIAN_FRONTEND=noninteractive
 $sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# Another install already running is waited for, not failed on.
+$sudo apt-get install -y -qq -o DPkg::Lock::Timeout=600 --no-install-recommends "${missing[@]}"

@@ -5,13 +5,10 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
 #include <iostream>
-#include <string_view>
-#include <thread>
 
-#include "guard/GuardLoop.h"
-#include "host/drivers/HostDrivers.h"
+#include "guard/GuardOptions.h"
+#include "guard/SteadyTime.h"
 
 namespace {
 
@@ -29,42 +26,20 @@ class StandardInput final : public quendal::guard::ParentChannel {
   }
 };
 
-class SteadyStopwatch final : public quendal::guard::Stopwatch {
- public:
-  Millis Elapsed() override {
-    return std::chrono::duration_cast<Millis>(std::chrono::steady_clock::now() - start_);
-  }
-
- private:
-  std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
-};
-
-class ThreadPause final : public quendal::Pause {
- public:
-  void Sleep(std::chrono::milliseconds duration) override { std::this_thread::sleep_for(duration); }
-};
-
 }  // namespace
 
-// quendal-guard --host NAME[=ADDRESS] [--limit SECONDS]
 int main(int argc, char** argv) {
-  std::optional<quendal::HostChoice> choice;
-  Millis limit = quendal::guard::TransmitterWatch::kDefaultLimit;
-  for (int i = 1; i + 1 < argc; i += 2) {
-    const std::string_view option = argv[i];
-    if (option == "--host") choice = quendal::ParseHostChoice(argv[i + 1]);
-    if (option == "--limit") limit = Millis{std::atol(argv[i + 1]) * 1000};
-  }
-  if (!choice || quendal::IsSimulated(*choice) || limit <= Millis{0}) {
-    std::cerr << "usage: quendal-guard --host NAME[=ADDRESS] [--limit SECONDS]\n";
+  const auto options = quendal::guard::ParseGuardOptions(argc, argv);
+  if (!options) {
+    std::cerr << quendal::guard::kGuardUsage;
     return 2;
   }
   const std::shared_ptr<quendal::HostObject> link =
-      quendal::ChosenHostFactory(*choice, nullptr).Create();
+      quendal::ChosenHostFactory(options->choice, nullptr).Create();
   if (!link) return 1;
   StandardInput parent;
-  SteadyStopwatch time;
-  ThreadPause pause;
-  quendal::guard::RunGuard({parent, time, pause, *link, std::cerr}, limit);
+  quendal::guard::SteadyStopwatch time;
+  quendal::guard::ThreadPause pause;
+  quendal::guard::RunGuard({parent, time, pause, *link, std::cerr}, options->limit);
   return 0;
 }

@@ -9,8 +9,10 @@
 
 #include <algorithm>
 #include <chrono>
+#include <functional>
 #include <thread>
 
+#include "guard/windows/GuardProcess.h"
 #include "host/echolink/ComInit.h"
 #include "host/echolink/EchoLinkHost.h"
 #include "tests/support/FakeEchoHost.h"
@@ -21,6 +23,20 @@ namespace {
 
 namespace fs = std::filesystem;
 using echolink::ComInit;
+using namespace std::chrono_literals;
+
+bool Within(std::chrono::milliseconds limit, const std::function<bool()>& done) {
+  for (const auto end = std::chrono::steady_clock::now() + limit; !done(); Sleep(50)) {
+    if (std::chrono::steady_clock::now() > end) return false;
+  }
+  return true;
+}
+
+fs::path Beside(const wchar_t* name) {
+  wchar_t self[MAX_PATH];
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  return fs::path(self).parent_path() / name;
+}
 
 // Where COM starts the double's server; an empty command leaves the class unregistered.
 // Windows looks up a user's classes under HKCU first; wine reads only the machine's
@@ -55,9 +71,7 @@ class ComLink : public ::testing::TestWithParam<bool> {
     ASSERT_NE(host_, nullptr);
   }
   void RegisterServer() {
-    wchar_t self[MAX_PATH];
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    const fs::path exe = fs::path(self).parent_path() / L"fake_echo_server.exe";
+    const fs::path exe = Beside(L"fake_echo_server.exe");
     ITypeLib* library = nullptr;  // in the EXE, for the standard marshaller
     ASSERT_HRESULT_SUCCEEDED(LoadTypeLibEx(exe.c_str(), REGKIND_REGISTER, &library));
     library->Release();
@@ -186,6 +200,37 @@ TEST_P(ComLink, noHostWithoutComOrItsClassAndADeadHostFailsEveryCall) {
   host_.reset();
   SetServerCommand({});
   EXPECT_EQ(EchoLinkHostFactory().Create(), nullptr);
+}
+
+// A program killed keyed leaves its guard to release, through an object of the guard's
+// own (twice: a key request still queued behind the first release is caught by the
+// second); a carrier kept up past the limit is released while the program lives, not
+// before. The program's own object is in its process.
+TEST_P(ComLink, theGuardReleasesAKilledProgramsTransmitterAndOneKeyedTooLong) {
+  if (!GetParam()) return;
+  const auto logIs = [&](const char* calls) {
+    return [this, calls] { return ReadBytes(state_.native() + L".log") == calls; };
+  };
+  std::wstring command =
+      L"\"" + Beside(L"guard_key_probe.exe").native() + L"\" \"" + state_.native() + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION probe{};
+  ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                             &startup, &probe));
+  const bool keyed = Within(20s, logIs("RfTransmit -1\n"));
+  TerminateProcess(probe.hProcess, 9);
+  CloseHandle(probe.hThread);
+  CloseHandle(probe.hProcess);
+  ASSERT_TRUE(keyed);
+  EXPECT_TRUE(Within(10s, logIs("RfTransmit -1\nRfTransmit 0\nRfTransmit 0\n"))) << Calls();
+  Calls();
+
+  const auto guard = guard::StartGuard(L"--host echolink --limit 1");
+  ASSERT_NE(guard, nullptr);
+  guard->Tell({guard::Event::Kind::Keying, guard::Switch::Rf});
+  EXPECT_FALSE(Within(800ms, logIs("RfTransmit 0\n"))) << "timed out early";
+  EXPECT_TRUE(Within(10s, logIs("RfTransmit 0\n"))) << Calls();
 }
 
 INSTANTIATE_TEST_SUITE_P(Served, ComLink, ::testing::Bool(), [](const auto& outOfProcess) {

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Builds everything for Windows with MinGW-w64 in the Windows build folder
+# (WINDOWS_BUILD_DIR, default build-win) and makes there, with CPack, the per-user
+# installer quendal-<version>-setup.exe (NSIS) and quendal-<version>-win32.zip, which hold
+# the same files. Installs missing packages first.
+#
+# Two builds: the folder itself is the 64-bit one, with the tests, which wine runs here
+# (this machine's kernel runs no 32-bit program, so no 32-bit wine either); its win32/
+# folder is the 32-bit one that is shipped, since the host program is 32-bit and a 32-bit
+# program runs on every Windows. The clips are spoken once, by the first.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh --windows
+build=${WINDOWS_BUILD_DIR:-build-win}
+case "$build" in /*) ;; *) build=$(pwd)/$build ;; esac
+
+cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+  -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}"
+# Wine's first start, which makes the prefix for the tests, runs beside the build.
+cmake/wine-run.sh --boot "$build" &
+boot=$!
+cmake --build "$build" --parallel "$(nproc)"
+wait "$boot"
+
+# Release: the packages' executables are stripped, so debug information would be compiled
+# for nothing.
+cmake -S . -B "$build/win32" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake \
+  -DCMAKE_BUILD_TYPE=Release -DQUENDAL_WITH_TESTS=OFF -DQUENDAL_WITH_CLIPS=OFF \
+  -DQUENDAL_PACKAGE_CLIPS="$build/bin"
+cmake --build "$build/win32" --parallel "$(nproc)" --target quendal_station
+cpack --config "$build/win32/CPackConfig.cmake" -B "$build" >"$build/cpack.log" || {
+  cat "$build/cpack.log" >&2
+  exit 1
+}
+ls -l "$build"/quendal-*-setup.exe "$build"/quendal-*-win32.zip
