@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The Windows part of the test suite: scripts/package-windows.sh cross-builds everything
-# for 32-bit Windows with MinGW-w64, tests included, and makes the installer; the tests,
-# the installer's among them, then run under 32-bit wine in a prefix inside the build
+# with MinGW-w64 (64-bit with the tests, 32-bit for the packages) and makes the installer;
+# the tests, the installer's among them, then run under wine in a prefix inside the build
 # folder. Installs missing packages first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
