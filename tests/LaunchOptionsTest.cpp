@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "launch/LaunchOptions.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace quendal::test {
 namespace {
@@ -37,15 +38,21 @@ TEST(LaunchOptions, chooseTheStartingTimeAndTheStation) {
               testing::MatchesRegex("rigctld|.*127.0.0.1.*:4600"));
 #endif
   EXPECT_EQ(Parse({"--screenshot", "/tmp/x"}).options.screenshotFolder, "/tmp/x");
-#ifndef _WIN32
-  const LaunchOptions node = Parse({"--headless", "--log", "air.log", "--folder", "."}).options;
-  EXPECT_TRUE(node.headless);
-  EXPECT_FALSE(Parse({}).options.headless);
-  EXPECT_EQ(node.logFile, "air.log");
+  const LaunchOptions desk = Parse({"--log", "air.log", "--folder", "."}).options;
+  EXPECT_FALSE(desk.headless);
+  EXPECT_EQ(desk.logFile, "air.log");
   // The clip paths are built from it after the current folder may have changed.
-  EXPECT_EQ(node.folder, std::filesystem::current_path().string());
-  EXPECT_EQ(Parse({"--folder", std::filesystem::current_path().string() + "//"}).options.folder,
-            node.folder);
+  const std::u8string here = std::filesystem::current_path().u8string();
+  EXPECT_EQ(desk.folder, std::string(here.begin(), here.end()));
+  EXPECT_EQ(Parse({"--folder", desk.folder + "//"}).options.folder, desk.folder);
+  // UTF-8 in and out, whatever the system's code page.
+  const ScratchFolder scratch;
+  const std::u8string accented = (scratch / "Estação").u8string();
+  std::filesystem::create_directory(scratch / "Estação");
+  EXPECT_EQ(Parse({"--folder", std::string(accented.begin(), accented.end())}).options.folder,
+            std::string(accented.begin(), accented.end()));
+#ifndef _WIN32
+  EXPECT_TRUE(Parse({"--headless"}).options.headless);
 #endif
 }
 
@@ -70,16 +77,25 @@ TEST(LaunchOptions, refuseBadTimesStationsAndArgumentsAndHelpShowsThePublicOptio
     EXPECT_EQ(Parse(bad).exitCode, 2) << bad.front();
     EXPECT_THAT(Parse(bad).message, testing::HasSubstr("Uso: quendal")) << bad.front();
   }
-#ifndef _WIN32
-  for (const char* bad : {"", "/nonexistent/quendal", "/etc/passwd"}) {
+  const ScratchFolder scratch;
+  WriteBytes(scratch / "quendal.txt", "");
+  for (const std::string& bad :
+       {std::string(), std::string("/nonexistent/quendal"), (scratch / "quendal.txt").string()}) {
     EXPECT_EQ(Parse({"--folder", bad}).exitCode, 2) << bad;
   }
   EXPECT_EQ(Parse({"--log="}).exitCode, 2);
+#ifdef _WIN32
+  // A window program has no service mode to offer.
+  EXPECT_EQ(Parse({"--headless"}).exitCode, 2);
+  EXPECT_THAT(Parse({"-h"}).message, testing::Not(testing::HasSubstr("headless")));
+#else
   EXPECT_THAT(Parse({"-h"}).message, testing::HasSubstr("SIGHUP relê quendal.txt"));
 #endif
   const LaunchRequest help = Parse({"-h"});
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_THAT(help.message, testing::HasSubstr("--clock <HH:MM[:SS]>"));
+  EXPECT_THAT(help.message, testing::HasSubstr("--log <ARQUIVO>"));
+  EXPECT_THAT(help.message, testing::HasSubstr("--folder <PASTA>"));
   EXPECT_THAT(help.message, testing::Not(testing::HasSubstr("screenshot")));
 }
 
