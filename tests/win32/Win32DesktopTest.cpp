@@ -9,6 +9,8 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <regex>
+#include <sstream>
 
 #include "core/Messages.h"
 #include "core/StationController.h"
@@ -316,13 +318,16 @@ TEST(Win32Windows, aboutAndHelpAreModalStartOnRetornarAndClose) {
 }
 
 // quendal.exe with the simulated station, in a folder of its own: a box and a button
-// clicked, the quit question answered No, then Yes.
+// clicked, the quit question answered No, then Yes, and the on-air log of the run in a file
+// whose name the ANSI code page may not spell.
 TEST(Win32Program, runsAndEndsThroughTheQuitQuestion) {
   ScratchFolder folder;
   std::wstring path(MAX_PATH, L'\0');
   path.resize(GetModuleFileNameW(nullptr, path.data(), MAX_PATH));
   const std::filesystem::path program = std::filesystem::path(path).parent_path() / "quendal.exe";
-  std::wstring line = L"quendal.exe --host sim";
+  const std::filesystem::path log = folder / "registro-ção.log";
+  WriteBytes(log, "kept\n");
+  std::wstring line = L"quendal.exe --host sim --log \"" + log.wstring() + L"\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.lpDesktop = const_cast<wchar_t*>(kDesktop.c_str());
@@ -360,6 +365,21 @@ TEST(Win32Program, runsAndEndsThroughTheQuitQuestion) {
   DWORD code = 1;
   GetExitCodeProcess(process.hProcess, &code);
   EXPECT_EQ(code, 0u);
+
+  // Appended to what was there, each line after the local time to the millisecond.
+  const std::string text = ReadBytes(log);
+  ASSERT_TRUE(text.starts_with("kept\n")) << text;
+  std::istringstream lines(text.substr(5));
+  std::vector<std::string> events;
+  static const std::regex stamped(R"(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3} (.*))");
+  for (std::string line; std::getline(lines, line);) {
+    std::smatch event;
+    events.push_back(std::regex_match(line, event, stamped) ? event[1].str() : "no time: " + line);
+  }
+  const std::string question =
+      std::string("MsgBox \"") + messages::kQuitQuestion + "\" \"quendal\"";
+  EXPECT_EQ(events,
+            (std::vector<std::string>{question, "MsgBoxClosed No", question, "MsgBoxClosed Yes"}));
 }
 
 }  // namespace
