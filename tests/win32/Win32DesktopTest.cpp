@@ -372,9 +372,10 @@ TEST(Win32Program, runsAndEndsThroughTheQuitQuestion) {
   std::istringstream lines(text.substr(5));
   std::vector<std::string> events;
   static const std::regex stamped(R"(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3} (.*))");
-  for (std::string line; std::getline(lines, line);) {
+  for (std::string entry; std::getline(lines, entry);) {
     std::smatch event;
-    events.push_back(std::regex_match(line, event, stamped) ? event[1].str() : "no time: " + line);
+    events.push_back(std::regex_match(entry, event, stamped) ? event[1].str()
+                                                             : "no time: " + entry);
   }
   const std::string question =
       std::string("MsgBox \"") + messages::kQuitQuestion + "\" \"quendal\"";
