@@ -26,6 +26,20 @@ std::string HelpText(std::span<const CommandOption> options, const std::string& 
                          "Quendal: anuncia a hora e a temperatura para a estação de rádio.");
 }
 
+// `text` (UTF-8, as every path the program builds) as an absolute folder without a trailing
+// separator, since the clip paths are built from it after the current folder may have
+// changed; nullopt unless it names a folder.
+std::optional<std::string> AbsoluteFolder(const std::string& text) {
+  std::error_code error;
+  const std::u8string utf8(text.begin(), text.end());
+  std::filesystem::path folder = std::filesystem::absolute(utf8, error).lexically_normal();
+  if (text.empty() || error || !std::filesystem::is_directory(folder, error)) return std::nullopt;
+  // A root keeps its separator: "C:" alone is a drive's current folder.
+  if (!folder.has_filename() && folder != folder.root_path()) folder = folder.parent_path();
+  const std::u8string normal = folder.u8string();
+  return std::string(normal.begin(), normal.end());
+}
+
 }  // namespace
 
 std::optional<std::chrono::seconds> ParseTimeOfDay(std::string_view text) {
@@ -55,21 +69,21 @@ LaunchRequest ParseLaunch(const std::vector<std::string>& arguments) {
       {"screenshot", "", "PASTA", "Grava imagens das janelas na pasta e sai.", true},
   };
 #ifndef _WIN32
-  // The station node and its log are the POSIX program's; the Windows desktop does not
-  // take them yet.
+  // A Windows program with windows has no service mode: the node is the POSIX program's.
   options.insert(options.end() - 1,
-                 {{"headless", "", "",
-                   "Sem janela, como serviço: o registro do que vai ao ar sai no erro padrão "
-                   "e as mensagens são respondidas na hora com o botão padrão. SIGHUP relê "
-                   "quendal.txt (como \"Lê as opções\"); SIGTERM e SIGINT desligam o "
-                   "transmissor e encerram."},
-                  {"log", "", "ARQUIVO",
+                 {"headless", "", "",
+                  "Sem janela, como serviço: o registro do que vai ao ar sai no erro padrão "
+                  "e as mensagens são respondidas na hora com o botão padrão. SIGHUP relê "
+                  "quendal.txt (como \"Lê as opções\"); SIGTERM e SIGINT desligam o "
+                  "transmissor e encerram."});
+#endif
+  options.insert(options.end() - 1,
+                 {{"log", "", "ARQUIVO",
                    "Acrescenta ao arquivo o registro do que vai ao ar, um evento por linha com "
                    "a hora local."},
                   {"folder", "", "PASTA",
                    "Procura hora/, temperatura/ e temperatura.html nesta pasta, e não na do "
                    "programa."}});
-#endif
   const std::string program = arguments.empty() ? "quendal" : arguments.front();
   const ParsedCommandLine parsed = ParseCommandLine(options, arguments);
 
@@ -102,16 +116,9 @@ LaunchRequest ParseLaunch(const std::vector<std::string>& arguments) {
     request.options.host = *choice;
   }
   if (parsed.IsSet("folder")) {
-    std::error_code error;
-    const std::filesystem::path folder = std::filesystem::absolute(parsed.Value("folder"), error);
-    if (parsed.Value("folder").empty() || error || !std::filesystem::is_directory(folder, error)) {
-      return stop(2, "Pasta inválida para --folder: " + parsed.Value("folder") + "\n");
-    }
-    request.options.folder = folder.lexically_normal().string();
-    while (request.options.folder.size() > 1 &&
-           request.options.folder.back() == std::filesystem::path::preferred_separator) {
-      request.options.folder.pop_back();
-    }
+    const std::optional<std::string> folder = AbsoluteFolder(parsed.Value("folder"));
+    if (!folder) return stop(2, "Pasta inválida para --folder: " + parsed.Value("folder") + "\n");
+    request.options.folder = *folder;
   }
   if (parsed.IsSet("log") && parsed.Value("log").empty()) {
     return stop(2, "Falta o arquivo de --log\n");

@@ -77,12 +77,17 @@ class LoggedMessageBoxes final : public MessageBoxes {
   OnAirLog& log_;
 };
 
-// The three together, as a program hands them to its controller in place of its own.
+// The on-air log and the three services writing to it, as a program hands them to its
+// controller in place of its own. With no stream, the services only pass calls on.
 struct LoggedServices {
-  LoggedServices(OnAirLog& log, HostFactory& realHosts, SoundOutput& realSound, FileAccess& files,
-                 MessageBoxes& boxes, const std::string& folder)
-      : hosts(realHosts, log, folder), sound(realSound, files, log, folder), messages(boxes, log) {}
+  LoggedServices(Clock& clock, std::ostream* out, HostFactory& realHosts, SoundOutput& realSound,
+                 FileAccess& files, MessageBoxes& boxes, const std::string& folder)
+      : log(clock, out),
+        hosts(realHosts, log, folder),
+        sound(realSound, files, log, folder),
+        messages(boxes, log) {}
 
+  OnAirLog log;
   LoggedHostFactory hosts;
   LoggedSound sound;
   LoggedMessageBoxes messages;

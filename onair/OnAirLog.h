@@ -1,6 +1,8 @@
 #pragma once
 
+#include <fstream>
 #include <ostream>
+#include <string>
 #include <string_view>
 
 #include "core/platform/Clock.h"
@@ -23,5 +25,10 @@ class OnAirLog {
   Clock& clock_;
   std::ostream* out_;
 };
+
+// Opens the file --log names, its path UTF-8 on every system (the ANSI code page cannot
+// spell every folder), for appending. In binary, so its lines end as on every other system
+// and compare with the simulator's as they are. False when it cannot be written.
+bool OpenLogFile(std::ofstream& file, const std::string& path);
 
 }  // namespace quendal::onair

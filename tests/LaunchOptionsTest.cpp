@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "launch/LaunchOptions.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace quendal::test {
 namespace {
@@ -37,16 +38,15 @@ TEST(LaunchOptions, chooseTheStartingTimeAndTheStation) {
               testing::MatchesRegex("rigctld|.*127.0.0.1.*:4600"));
 #endif
   EXPECT_EQ(Parse({"--screenshot", "/tmp/x"}).options.screenshotFolder, "/tmp/x");
-#ifndef _WIN32
-  const LaunchOptions node = Parse({"--headless", "--log", "air.log", "--folder", "."}).options;
-  EXPECT_TRUE(node.headless);
-  EXPECT_FALSE(Parse({}).options.headless);
-  EXPECT_EQ(node.logFile, "air.log");
-  // The clip paths are built from it after the current folder may have changed.
-  EXPECT_EQ(node.folder, std::filesystem::current_path().string());
-  EXPECT_EQ(Parse({"--folder", std::filesystem::current_path().string() + "//"}).options.folder,
-            node.folder);
-#endif
+  const LaunchOptions desk = Parse({"--log", "air.log", "--folder", "."}).options;
+  EXPECT_EQ(desk.logFile, "air.log");
+  // Absolute (the current folder may change before the clips are looked up), and UTF-8.
+  EXPECT_EQ(std::filesystem::u8path(desk.folder), std::filesystem::current_path());
+  const ScratchFolder scratch;
+  std::filesystem::create_directory(scratch / "Estação");
+  EXPECT_EQ(std::filesystem::u8path(
+                Parse({"--folder", scratch.Path().string() + "/Estação//"}).options.folder),
+            scratch / "Estação");
 }
 
 TEST(LaunchOptions, refuseBadTimesStationsAndArgumentsAndHelpShowsThePublicOptions) {
@@ -70,16 +70,19 @@ TEST(LaunchOptions, refuseBadTimesStationsAndArgumentsAndHelpShowsThePublicOptio
     EXPECT_EQ(Parse(bad).exitCode, 2) << bad.front();
     EXPECT_THAT(Parse(bad).message, testing::HasSubstr("Uso: quendal")) << bad.front();
   }
-#ifndef _WIN32
   for (const char* bad : {"", "/nonexistent/quendal", "/etc/passwd"}) {
     EXPECT_EQ(Parse({"--folder", bad}).exitCode, 2) << bad;
   }
   EXPECT_EQ(Parse({"--log="}).exitCode, 2);
+#ifdef _WIN32
+  EXPECT_EQ(Parse({"--headless"}).exitCode, 2);  // a window program has no service mode
+#else
   EXPECT_THAT(Parse({"-h"}).message, testing::HasSubstr("SIGHUP relê quendal.txt"));
 #endif
   const LaunchRequest help = Parse({"-h"});
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_THAT(help.message, testing::HasSubstr("--clock <HH:MM[:SS]>"));
+  EXPECT_THAT(help.message, testing::HasSubstr("--log <ARQUIVO>"));
   EXPECT_THAT(help.message, testing::Not(testing::HasSubstr("screenshot")));
 }
 

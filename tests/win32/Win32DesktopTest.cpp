@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <regex>
 
 #include "core/Messages.h"
 #include "core/StationController.h"
@@ -316,13 +317,14 @@ TEST(Win32Windows, aboutAndHelpAreModalStartOnRetornarAndClose) {
 }
 
 // quendal.exe with the simulated station, in a folder of its own: a box and a button
-// clicked, the quit question answered No, then Yes.
+// clicked, the quit question answered No, then Yes, and the run's on-air log appended to a
+// file whose name the ANSI code page may not spell, each line after the local time.
 TEST(Win32Program, runsAndEndsThroughTheQuitQuestion) {
   ScratchFolder folder;
-  std::wstring path(MAX_PATH, L'\0');
-  path.resize(GetModuleFileNameW(nullptr, path.data(), MAX_PATH));
-  const std::filesystem::path program = std::filesystem::path(path).parent_path() / "quendal.exe";
-  std::wstring line = L"quendal.exe --host sim";
+  const auto program = std::filesystem::u8path(win32::CurrentAppInfo().path) / "quendal.exe";
+  const std::filesystem::path log = folder / "registro-ção.log";
+  WriteBytes(log, "kept\n");
+  std::wstring line = L"quendal.exe --host sim --log \"" + log.wstring() + L"\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.lpDesktop = const_cast<wchar_t*>(kDesktop.c_str());
@@ -360,6 +362,11 @@ TEST(Win32Program, runsAndEndsThroughTheQuitQuestion) {
   DWORD code = 1;
   GetExitCodeProcess(process.hProcess, &code);
   EXPECT_EQ(code, 0u);
+
+  const std::string asked = "@ MsgBox \"Tem certeza que quer sair?\" \"quendal\"\n";
+  const std::regex stamp(R"(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3} )");
+  EXPECT_EQ(std::regex_replace(ReadBytes(log), stamp, "@ "),
+            "kept\n" + asked + "@ MsgBoxClosed No\n" + asked + "@ MsgBoxClosed Yes\n");
 }
 
 }  // namespace

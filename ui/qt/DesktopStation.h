@@ -47,7 +47,6 @@ class DesktopStation final {
   QtMessageBoxes messages_;
   QtDesktop desktop_{&QtDesktop::EndProcess};
   AppInfo app_;
-  onair::OnAirLog log_;
   onair::LoggedServices logged_;
   StationController controller_;
   FrmQuendal window_;

@@ -16,6 +16,7 @@
 #include "host/echolink/ComInit.h"
 #endif
 #include "launch/LaunchOptions.h"
+#include "onair/OnAirLog.h"
 #include "ui/qt/DesktopStation.h"
 #include "ui/qt/Look.h"
 #include "ui/qt/Screenshots.h"
@@ -38,8 +39,7 @@ int main(int argc, char** argv) {
   // rather than leaving the operator without the record they asked for.
   std::ofstream logFile;
   if (!request.options.logFile.empty()) {
-    logFile.open(request.options.logFile, std::ios::app);
-    if (!logFile) {
+    if (!quendal::onair::OpenLogFile(logFile, request.options.logFile)) {
       std::fprintf(stderr, "quendal: não foi possível abrir o registro %s\n",
                    request.options.logFile.c_str());
       return 2;

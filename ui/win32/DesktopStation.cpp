@@ -13,12 +13,14 @@ std::int64_t ClockOffset(const LaunchOptions& options) {
 
 }  // namespace
 
-DesktopStation::DesktopStation(const LaunchOptions& options)
+DesktopStation::DesktopStation(const LaunchOptions& options, std::ostream* log)
     : hosts_(options.host, host_),
       files_(std::filesystem::current_path()),
       clock_(ClockOffset(options)),
-      controller_(
-          Platform{hosts_, sound_, pause_, files_, clock_, messages_, desktop_, CurrentAppInfo()}),
+      app_(CurrentAppInfo(options.folder)),
+      logged_(clock_, log, hosts_, sound_, files_, messages_, app_.path),
+      controller_(Platform{logged_.hosts, logged_.sound, pause_, files_, clock_, logged_.messages,
+                           desktop_, app_}),
       window_(controller_, gate_),
       ticks_(
           clock_, gate_, [this] { return controller_.TimersEnabled(); },

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <memory>
+#include <ostream>
 
 #include "core/StationController.h"
 #include "guard/GuardedHostFactory.h"
 #include "host/SimulatedHost.h"
 #include "launch/LaunchOptions.h"
+#include "onair/LoggedPlatform.h"
 #include "platform/LocalFiles.h"
 #include "platform/windows/WinmmSoundOutput.h"
 #include "ui/win32/FrmQuendal.h"
@@ -24,7 +26,8 @@ namespace quendal::win32 {
 // own window.
 class DesktopStation final {
  public:
-  explicit DesktopStation(const LaunchOptions& options);
+  // The on-air log goes to `log` when one is given.
+  DesktopStation(const LaunchOptions& options, std::ostream* log);
   ~DesktopStation();
 
   // The start-up sequence: ticks armed, the load sequence, then the windows shown.
@@ -44,6 +47,8 @@ class DesktopStation final {
   Win32Clock clock_;
   Win32MessageBoxes messages_;
   Win32Desktop desktop_;
+  AppInfo app_;
+  onair::LoggedServices logged_;
   StationController controller_;
   FrmQuendal window_;
   std::unique_ptr<SimulatedHostWindow> hostWindow_;

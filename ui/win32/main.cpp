@@ -4,11 +4,13 @@
 
 #include <shellapi.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "host/echolink/ComInit.h"
 #include "launch/LaunchOptions.h"
+#include "onair/OnAirLog.h"
 #include "ui/win32/DesktopStation.h"
 #include "ui/win32/Look.h"
 
@@ -23,19 +25,28 @@ std::vector<std::string> Arguments() {
   return arguments;
 }
 
+// A program without a console says it in a box, and stops with the code given.
+int Stop(const std::string& message, int code) {
+  MessageBoxW(nullptr, quendal::win32::Wide(message).c_str(), L"Quendal",
+              code == 0 ? MB_ICONINFORMATION : MB_ICONERROR);
+  return code;
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
   const quendal::LaunchRequest request = quendal::ParseLaunch(Arguments());
-  if (request.exitCode) {
-    // A program without a console says it in a box, and stops with the same code.
-    MessageBoxW(nullptr, quendal::win32::Wide(request.message).c_str(), L"Quendal",
-                *request.exitCode == 0 ? MB_ICONINFORMATION : MB_ICONERROR);
-    return *request.exitCode;
+  if (request.exitCode) return Stop(request.message, *request.exitCode);
+  // Opened before anything runs, so a log that cannot be written stops the program at once
+  // rather than leaving the operator without the record they asked for.
+  std::ofstream logFile;
+  if (!request.options.logFile.empty() &&
+      !quendal::onair::OpenLogFile(logFile, request.options.logFile)) {
+    return Stop("Não foi possível abrir o registro " + request.options.logFile, 2);
   }
   // The host program's object lives in this thread's apartment for the whole run.
   const quendal::echolink::ComInit com;
-  quendal::win32::DesktopStation station(request.options);
+  quendal::win32::DesktopStation station(request.options, logFile.is_open() ? &logFile : nullptr);
   station.Start(show);
   return quendal::win32::RunMessageLoop(station.HostWindow() ? station.HostWindow()->Handle()
                                                              : nullptr);

@@ -19,8 +19,7 @@ HeadlessNode::HeadlessNode(const LaunchOptions& options, std::ostream& log)
       files_(QDir::currentPath().toStdString()),
       clock_(QtClock::OffsetFor(options.clock)),
       app_(CurrentAppInfo(options.folder)),
-      log_(clock_, &log),
-      logged_(log_, hosts_, *sound_, files_, messages_, app_.path),
+      logged_(clock_, &log, hosts_, *sound_, files_, messages_, app_.path),
       controller_(Platform{logged_.hosts, logged_.sound, pause_, files_, clock_, logged_.messages,
                            desktop_, app_}),
       ticks_(

@@ -40,7 +40,6 @@ class HeadlessNode final {
   AnsweringMessageBoxes messages_;
   UnattendedDesktop desktop_;
   AppInfo app_;
-  onair::OnAirLog log_;
   onair::LoggedServices logged_;
   StationController controller_;
   TickDriver ticks_;

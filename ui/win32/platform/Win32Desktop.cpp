@@ -26,7 +26,7 @@ void Win32Desktop::EndProcess() {
   ExitProcess(0);
 }
 
-AppInfo CurrentAppInfo() {
+AppInfo CurrentAppInfo(const std::string& folder) {
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
     const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
@@ -41,7 +41,8 @@ AppInfo CurrentAppInfo() {
     const std::u8string text = part.u8string();
     return std::string(text.begin(), text.end());
   };
-  return AppInfo{utf8(executable.parent_path()), utf8(executable.stem()), "Quendal"};
+  return AppInfo{!folder.empty() ? folder : utf8(executable.parent_path()), utf8(executable.stem()),
+                 "Quendal"};
 }
 
 }  // namespace quendal::win32

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <string>
 
 #include "core/platform/Desktop.h"
 
@@ -29,7 +30,8 @@ class Win32Desktop final : public Desktop {
   std::function<void()> end_;
 };
 
-// The executable's folder and name, as the controller needs them.
-AppInfo CurrentAppInfo();
+// The executable's folder and name, as the controller needs them; `folder` (UTF-8), when
+// given, stands for the executable's folder.
+AppInfo CurrentAppInfo(const std::string& folder = {});
 
 }  // namespace quendal::win32
