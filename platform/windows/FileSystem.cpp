@@ -1,7 +1,9 @@
 #include "platform/FileSystem.h"
 
 // windows.h's min and max macros would break std::min.
+#ifndef NOMINMAX
 #define NOMINMAX
+#endif
 #include <windows.h>
 
 #include <algorithm>
