@@ -9,8 +9,6 @@
 #include <cstdlib>
 #include <vector>
 
-#include "host/rigctld/RigctldConnection.h"
-
 namespace quendal::test {
 
 int ListenOnLoopback(std::uint16_t& port) {
@@ -43,6 +41,7 @@ bool RealRigctld::StartOn(std::uint16_t port) {
   }
   // Ours must be the daemon answering: one that could not bind the port has exited. A
   // loaded machine may take seconds to start it.
+  own_.emplace(RigctldAddress{"127.0.0.1", port}, std::chrono::seconds(5));
   for (int attempt = 0; attempt < 300; ++attempt) {
     if (::waitpid(pid_, nullptr, WNOHANG) != 0) return pid_ = -1, false;
     if (Ptt()) return true;
@@ -55,10 +54,6 @@ bool RealRigctld::StartOn(std::uint16_t port) {
 void RealRigctld::Stop() {
   if (pid_ > 0 && ::kill(pid_, SIGKILL) == 0) ::waitpid(pid_, nullptr, 0);
   pid_ = -1;
-}
-
-std::optional<std::string> RealRigctld::Ptt() const {
-  return RigctldConnection({"127.0.0.1", port_}, std::chrono::milliseconds(500)).Exchange("t");
 }
 
 FakeRigctld::FakeRigctld(Misbehaviour misbehave) : misbehave_(std::move(misbehave)) {

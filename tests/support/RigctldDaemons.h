@@ -7,13 +7,16 @@
 #include <string>
 #include <thread>
 
+#include "host/rigctld/RigctldConnection.h"
+
 namespace quendal::test {
 
 // A socket listening on a free loopback port; returns it.
 int ListenOnLoopback(std::uint16_t& port);
 
-// hamlib's own rigctld with the dummy rig (PTT through the rig, squelch always closed) on
-// a free loopback port.
+// hamlib's rigctld with the dummy rig (PTT through the rig, squelch flipping at every read,
+// closed first) on a free loopback port. The test asks over one connection kept open: rigctld
+// closes an ended connection's descriptor twice, killing one it accepted in between.
 class RealRigctld {
  public:
   static bool Available();
@@ -23,13 +26,14 @@ class RealRigctld {
   bool Start();
   void Stop();
   std::uint16_t Port() const { return port_; }
-  // PTT ("1" or "0") as the daemon reports it over a connection of its own.
-  std::optional<std::string> Ptt() const;
+  // PTT ("1" or "0") as the daemon reports it over the test's connection.
+  std::optional<std::string> Ptt() { return own_ ? own_->Exchange("t") : std::nullopt; }
 
  private:
   bool StartOn(std::uint16_t port);
   std::uint16_t port_ = 0;
   int pid_ = -1;
+  std::optional<RigctldConnection> own_;
 };
 
 // A rigctld stand-in with a radio's PTT on loopback: answers "\get_dcd" with
