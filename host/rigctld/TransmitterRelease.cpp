@@ -31,19 +31,26 @@ bool Ready(int fd, short events) {
   return ::poll(&entry, 1, kWaitMs) > 0 && (entry.revents & events) != 0;
 }
 
+enum class Outcome { Confirmed, Refused, Dropped };
+
 // Sends the unkey line on `fd` and waits for rigctld's "RPRT 0".
-bool UnkeyOver(int fd) {
-  if (::send(fd, kUnkey, sizeof kUnkey - 1, MSG_NOSIGNAL) != sizeof kUnkey - 1) return false;
+Outcome UnkeyOver(int fd) {
+  if (::send(fd, kUnkey, sizeof kUnkey - 1, MSG_NOSIGNAL) != sizeof kUnkey - 1) {
+    return Outcome::Dropped;
+  }
   char reply[64];
   std::size_t length = 0;
   while (length < sizeof reply && Ready(fd, POLLIN)) {
     const ssize_t count = ::recv(fd, reply + length, sizeof reply - length, 0);
-    if (count <= 0) return false;
+    if (count <= 0) return Outcome::Dropped;
     length += static_cast<std::size_t>(count);
     const char* end = static_cast<const char*>(std::memchr(reply, '\n', length));
-    if (end != nullptr) return end - reply == 6 && std::memcmp(reply, "RPRT 0", 6) == 0;
+    if (end != nullptr) {
+      return end - reply == 6 && std::memcmp(reply, "RPRT 0", 6) == 0 ? Outcome::Confirmed
+                                                                      : Outcome::Refused;
+    }
   }
-  return false;
+  return Outcome::Refused;  // unanswered in time: waiting again would only double the wait
 }
 
 int ConnectFresh() {
@@ -98,11 +105,16 @@ void Disarm() { armed = false; }
 
 bool ReleaseNow() {
   if (!armed.exchange(false)) return true;
-  const int fresh = ConnectFresh();
-  if (fresh < 0) return false;
-  const bool released = UnkeyOver(fresh);
-  ::close(fresh);
-  return released;
+  // A connection dropped unanswered is worth a second one: rigctld 4.5 closes an ended
+  // client's descriptor twice, and a connection it accepted in between dies with it.
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    const int fresh = ConnectFresh();
+    if (fresh < 0) return false;
+    const Outcome outcome = UnkeyOver(fresh);
+    ::close(fresh);
+    if (outcome != Outcome::Dropped) return outcome == Outcome::Confirmed;
+  }
+  return false;
 }
 
 }  // namespace quendal::transmitter_release

@@ -1,13 +1,18 @@
 #include "host/rigctld/RigctldHost.h"
 
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <cstring>
 #include <functional>
 #include <thread>
 #include <tuple>
 
+#include "host/rigctld/TransmitterRelease.h"
 #include "tests/support/RigctldDaemons.h"
 
 namespace quendal::test {
@@ -97,6 +102,29 @@ TEST(RigctldHost, everyCallKeepsItsDeadlineAndItsValueWhateverTheDaemonSends) {
       EXPECT_LT(Clock::now() - started, 300ms + 200ms) << name;
       wait(100ms);  // whatever the daemon still sends has come
     }
+  }
+}
+
+// The release on the way out: a connection the daemon drops unanswered is worth a second
+// one (rigctld 4.5 can kill a fresh connection while closing another); a refusal is final.
+TEST(TransmitterRelease, sendsADroppedReleaseOnceMoreButTakesARefusalAsFinal) {
+  for (const std::string firstAnswer : {"", "RPRT -1\n"}) {
+    std::atomic<int> releases{0};
+    FakeRigctld daemon([&](int& fd, const std::string& command) {
+      if (command != "T 0" || releases++ > 0) return false;
+      if (firstAnswer.empty()) ::close(std::exchange(fd, -1));
+      if (!firstAnswer.empty()) ::send(fd, firstAnswer.data(), firstAnswer.size(), MSG_NOSIGNAL);
+      return true;
+    });
+    sockaddr_in loopback{};
+    loopback.sin_family = AF_INET;
+    loopback.sin_port = htons(daemon.Port());
+    loopback.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    sockaddr_storage address{};
+    std::memcpy(&address, &loopback, sizeof loopback);
+    transmitter_release::Arm(address, sizeof loopback);
+    EXPECT_EQ(transmitter_release::ReleaseNow(), firstAnswer.empty()) << firstAnswer;
+    EXPECT_EQ(releases, firstAnswer.empty() ? 2 : 1) << firstAnswer;
   }
 }
 
