@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
 # Builds Quendal and starts it with the simulated station. Arguments go to the program,
-# for instance: scripts/run.sh --clock 13:59:50
+# for instance: scripts/run.sh --clock 13:59:50, or scripts/run.sh --headless --host sim
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+# The station node and the help need no display.
+needs_display=yes
+for argument in "$@"; do
+  case "$argument" in --headless | --help | -h) needs_display=no ;; esac
+done
+if [ "$needs_display" = yes ] && [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "run.sh: no display: neither DISPLAY nor WAYLAND_DISPLAY is set, so Quendal has nowhere to show its window." >&2
   exit 1
 fi
