@@ -66,24 +66,23 @@ LaunchRequest ParseLaunch(const std::vector<std::string>& arguments) {
        "Começa o relógio do programa na hora dada (HH:MM ou HH:MM:SS); depois ele anda em "
        "tempo real."},
       {"host", "", "ESTAÇÃO", hostHelp},
-      {"screenshot", "", "PASTA", "Grava imagens das janelas na pasta e sai.", true},
   };
 #ifndef _WIN32
   // A Windows program with windows has no service mode: the node is the POSIX program's.
-  options.insert(options.end() - 1,
-                 {"headless", "", "",
-                  "Sem janela, como serviço: o registro do que vai ao ar sai no erro padrão "
-                  "e as mensagens são respondidas na hora com o botão padrão. SIGHUP relê "
-                  "quendal.txt (como \"Lê as opções\"); SIGTERM e SIGINT desligam o "
-                  "transmissor e encerram."});
+  options.push_back({"headless", "", "",
+                     "Sem janela, como serviço: o registro do que vai ao ar sai no erro padrão "
+                     "e as mensagens são respondidas na hora com o botão padrão. SIGHUP relê "
+                     "quendal.txt (como \"Lê as opções\"); SIGTERM e SIGINT desligam o "
+                     "transmissor e encerram."});
 #endif
-  options.insert(options.end() - 1,
+  options.insert(options.end(),
                  {{"log", "", "ARQUIVO",
                    "Acrescenta ao arquivo o registro do que vai ao ar, um evento por linha com "
                    "a hora local."},
                   {"folder", "", "PASTA",
                    "Procura hora/, temperatura/ e temperatura.html nesta pasta, e não na do "
-                   "programa."}});
+                   "programa."},
+                  {"screenshot", "", "PASTA", "Grava imagens das janelas na pasta e sai.", true}});
   const std::string program = arguments.empty() ? "quendal" : arguments.front();
   const ParsedCommandLine parsed = ParseCommandLine(options, arguments);
 

@@ -19,6 +19,7 @@ class OnAirLog {
   // With no stream, nothing is written: the desktop logs only when asked.
   OnAirLog(Clock& clock, std::ostream* out) : clock_(clock), out_(out) {}
 
+  bool Enabled() const { return out_ != nullptr; }
   void Write(std::string_view event);
 
  private:
