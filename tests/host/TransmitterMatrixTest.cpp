@@ -129,12 +129,19 @@ TEST_P(TransmitterMatrix, endsUnkeyedWhateverTheWay) {
   pid = Launch(c, folder, radio.Port(), channel[1]);
   ::close(channel[1]);
   const auto released = [&] { return !radio.ptt; };
+  const auto output = [&] {
+    std::stringstream text;
+    text << std::ifstream(folder / "output.txt").rdbuf();
+    return text.str();
+  };
 
   ASSERT_TRUE(Within(20s, [&] { return radio.keyRequests > 0 || radio.ptt; })) << "never keyed";
   if (c.way == Way::Keyed) std::this_thread::sleep_for(300ms);  // the key taken
   if (c.way == Way::GuardTimeOut) {
     EXPECT_FALSE(Within(800ms, released)) << "timed out early";
     EXPECT_TRUE(Within(3s, released));
+    // Its line follows the confirmed release: the guard is not killed before writing it.
+    Within(2s, [&] { return output().find("keyed for") != std::string::npos; });
   }
   if (c.way == Way::ReleaseRefused || c.way == Way::ReleaseLost) {
     EXPECT_TRUE(Within(20s, [&] { return radio.releaseRequests >= 3; })) << "not asked again";
@@ -149,9 +156,7 @@ TEST_P(TransmitterMatrix, endsUnkeyedWhateverTheWay) {
   ::waitpid(std::exchange(pid, -1), nullptr, 0);
   ::close(channel[0]);
   EXPECT_TRUE(Within(5s, released));
-  std::stringstream output;
-  output << std::ifstream(folder / "output.txt").rdbuf();
-  EXPECT_EQ(output.str().find("keyed for") != std::string::npos, c.way == Way::GuardTimeOut);
+  EXPECT_EQ(output().find("keyed for") != std::string::npos, c.way == Way::GuardTimeOut);
   std::printf("| %s | %s |\n", c.name.c_str(), radio.ptt ? "keyed" : "unkeyed");
   fs::remove_all(folder);
 }
