@@ -1,5 +1,7 @@
 #include "core/SecondTicks.h"
 
+#include "core/HandlerGate.h"
+
 namespace quendal {
 namespace {
 
@@ -16,5 +18,22 @@ int SecondTicks::Arm(const LocalTime& now) {
 }
 
 bool SecondTicks::Due(const LocalTime& now) const { return !SameSecond(now, armedIn_); }
+
+void SecondTimer::Start() { ArmTimer(seconds_.Arm(clock_.Now())); }
+
+void SecondTimer::Start(TickHandler handler) {
+  handler_ = std::move(handler);
+  Start();
+}
+
+void SecondTimer::Wake() {
+  const LocalTime now = clock_.Now();
+  const bool due = seconds_.Due(now);
+  // Armed before the handlers run, so ticks keep coming while one waits in a message box;
+  // an early wake-up waits for the rest of its second.
+  ArmTimer(seconds_.Arm(now));
+  if (!due || gate_.Paused() || !handler_.enabled || !handler_.enabled()) return;
+  gate_.Run(handler_.run);
+}
 
 }  // namespace quendal

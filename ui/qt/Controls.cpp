@@ -31,9 +31,7 @@ void Designer::Build(const forms::Form& design) {
   }
 }
 
-QRect Designer::Rect(const forms::Twips& place) const {
-  return TwipsRect(place.left, place.top, place.width, place.height, dpi_);
-}
+QRect Designer::Rect(const forms::Twips& place) const { return TwipsRect(place, dpi_); }
 
 void Designer::Make(const forms::Control& control, QWidget& parent) {
   using Kind = forms::Kind;
@@ -99,6 +97,7 @@ void Designer::MakeLabel(const forms::Control& control, QWidget& parent) {
   if (control.background != forms::kNoColour) {
     SetBackground(*label, ColourOf(control.background, form_));
   }
+  if (forms::WidensToFit(control)) FitCaption(*label);
 }
 
 void Designer::MakeLine(const forms::Control& control, QWidget& parent) {

@@ -34,8 +34,4 @@ DesignedDialog::DesignedDialog(const forms::Form& design,
   d.SetTabOrder(design);
 }
 
-void DesignedDialog::FitCaption(const char* label) {
-  quendal::FitCaption(*findChild<QLabel*>(label));
-}
-
 }  // namespace quendal

@@ -16,9 +16,6 @@ class DesignedDialog : public QDialog {
  protected:
   DesignedDialog(const forms::Form& design, std::span<const forms::DialogButton> buttons,
                  QWidget* parent);
-
-  // Widens a one-line label that the faces here draw wider than designed.
-  void FitCaption(const char* label);
 };
 
 }  // namespace quendal

@@ -42,7 +42,6 @@ FrmQuendal::FrmQuendal(StationController& controller, EventGate& gate, QWidget* 
                  Qt::WindowCloseButtonHint);
   Designer d(*this);
   d.Build(forms::kFrmQuendal);
-  FitCaption(Find<QLabel>("Label1"));
   FindViews();
   Wire();
   d.SetTabOrder(forms::kFrmQuendal);

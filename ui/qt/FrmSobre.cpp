@@ -3,8 +3,6 @@
 namespace quendal {
 
 FrmSobre::FrmSobre(QWidget* parent)
-    : DesignedDialog(forms::kFrmSobre, forms::kFrmSobreButtons, parent) {
-  FitCaption("Label5");
-}
+    : DesignedDialog(forms::kFrmSobre, forms::kFrmSobreButtons, parent) {}
 
 }  // namespace quendal

@@ -31,16 +31,9 @@ QFont Face(const QStringList& families, QFont::StyleHint hint, qreal points, boo
 
 }  // namespace
 
-int FromTwips(int twips, qreal logicalDpi) {
-  return static_cast<int>(std::lround(twips * logicalDpi / 1440.0));
-}
-
-QRect TwipsRect(int left, int top, int width, int height, qreal logicalDpi) {
-  // Right and bottom edges are rounded on their own, so adjoining controls stay adjoining.
-  const int x = FromTwips(left, logicalDpi);
-  const int y = FromTwips(top, logicalDpi);
-  return QRect(x, y, FromTwips(left + width, logicalDpi) - x,
-               FromTwips(top + height, logicalDpi) - y);
+QRect TwipsRect(const forms::Twips& place, qreal logicalDpi) {
+  const forms::PixelEdges edges = forms::EdgesOf(place, logicalDpi);
+  return QRect(QPoint(edges.left, edges.top), QPoint(edges.right - 1, edges.bottom - 1));
 }
 
 QFont SansFont(qreal points, bool bold) {
@@ -95,6 +88,11 @@ void CentreOnScreen(QWidget& window) {
   if (!screen) return;
   const QRect available = screen->availableGeometry();
   window.move(available.center() - window.rect().center());
+}
+
+void PlaceBeside(QWidget& station, const QWidget& main) {
+  const QRect frame = main.frameGeometry();
+  station.move(frame.right() + forms::kStationGap, frame.top());
 }
 
 }  // namespace quendal

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QRect>
 
+#include "ui/forms/DesktopLook.h"
 #include "ui/forms/Form.h"
 
 class QWidget;
@@ -12,9 +13,9 @@ class QWidget;
 namespace quendal {
 
 // Twips to device-independent pixels at `logicalDpi` (1440 twips to the inch, so 15 to a
-// pixel at 96 dpi). Rounded, so neighbouring controls keep their designed gaps.
-int FromTwips(int twips, qreal logicalDpi);
-QRect TwipsRect(int left, int top, int width, int height, qreal logicalDpi);
+// pixel at 96 dpi).
+using forms::FromTwips;
+QRect TwipsRect(const forms::Twips& place, qreal logicalDpi);
 
 // The designer's default face, MS Sans Serif, or the closest sans face installed.
 QFont SansFont(qreal points, bool bold);
@@ -37,5 +38,7 @@ void SetBackground(QWidget& widget, const QColor& colour);
 
 // Moves a top-level window so its client area sits in the middle of its screen.
 void CentreOnScreen(QWidget& window);
+// Moves the simulated station's window beside the main window, to its right.
+void PlaceBeside(QWidget& station, const QWidget& main);
 
 }  // namespace quendal

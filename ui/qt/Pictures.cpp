@@ -1,5 +1,6 @@
 #include "ui/qt/Pictures.h"
 
+#include "ui/forms/DesktopLook.h"
 #include "ui/qt/art/Artwork.h"
 #include "ui/qt/widgets/AnimatedImage.h"
 
@@ -36,17 +37,15 @@ QPixmap StillPictureFor(forms::Picture picture) {
 }
 
 void Animate(AnimatedImage& box, forms::Picture picture) {
-  // The main window's decorations stay on screen all day: a few frames a second look
-  // alive and cost next to nothing.
-  constexpr int kDecorationFrameMs = 300;
+  const int frameMs = forms::LookOf(picture).frameMs;
   using P = forms::Picture;
   switch (picture) {
     case P::Antenna:
-      return box.SetFrames(AntennaFrames(), kDecorationFrameMs);
+      return box.SetFrames(AntennaFrames(), frameMs);
     case P::Link:
-      return box.SetFrames(LinkFrames(), kDecorationFrameMs);
+      return box.SetFrames(LinkFrames(), frameMs);
     case P::Tower:
-      return box.SetFrames(TowerFrames(), 150);
+      return box.SetFrames(TowerFrames(), frameMs);
     default:
       return;
   }

@@ -143,14 +143,10 @@ void DesignedWindow::Make(const forms::Control& control, int index) {
   }
   made_.push_back({&control, handle});
   if (control.kind == forms::Kind::Frame) MakeGroupCaption(control, place);
-  if (control.kind == forms::Kind::Label && control.font.face == forms::kTimesNewRoman) {
-    FitCaption(handle);
-  }
+  if (forms::WidensToFit(control)) FitCaption(handle);
 }
 
 void DesignedWindow::FitCaption(HWND label) const {
-  // The faces here are not the designer's to the pixel, and a clipped word of a big
-  // one-line caption reads worse than a label a few pixels longer.
   const SIZE needed = CaptionSize(label);
   RECT place;
   GetWindowRect(label, &place);

@@ -1,9 +1,5 @@
 #include "ui/win32/DesktopStation.h"
 
-#include <filesystem>
-
-#include "ui/forms/Events.h"
-
 namespace quendal::win32 {
 namespace {
 
@@ -14,39 +10,28 @@ std::int64_t ClockOffset(const LaunchOptions& options) {
 }  // namespace
 
 DesktopStation::DesktopStation(const LaunchOptions& options, std::ostream* log)
-    : hosts_(options.host, host_),
-      files_(std::filesystem::current_path()),
-      clock_(ClockOffset(options)),
-      app_(CurrentAppInfo(options.folder)),
-      logged_(clock_, log, hosts_, sound_, files_, messages_, app_.path),
-      controller_(Platform{logged_.hosts, logged_.sound, pause_, files_, clock_, logged_.messages,
-                           desktop_, app_}),
-      window_(controller_, gate_),
-      ticks_(
-          clock_, gate_, [this] { return controller_.TimersEnabled(); },
-          [this] { forms::Tick(controller_); }) {
+    : clock_(ClockOffset(options)),
+      station_(options,
+               {clock_, gate_, ticks_, pause_, sound_, messages_, desktop_,
+                CurrentAppInfo(options.folder)},
+               log),
+      window_(station_.Controller(), gate_) {
   messages_.SetOwner(window_.Handle());
   desktop_.SetMainWindow(window_.Handle());
   if (IsSimulated(options.host)) {
-    hostWindow_ = std::make_unique<SimulatedHostWindow>(*host_, sound_, clock_);
+    hostWindow_ = std::make_unique<SimulatedHostWindow>(station_.Simulated(), sound_, clock_);
   }
 }
 
 DesktopStation::~DesktopStation() = default;
 
 void DesktopStation::Start(int show) {
-  ticks_.Start();
   // The station comes on screen first: the load sequence is already talking to it.
   if (hostWindow_) ShowWindow(hostWindow_->Handle(), SW_SHOWNOACTIVATE);
-  gate_.Run([this] { controller_.Form_Load(); });
+  station_.Start();
   ShowWindow(window_.Handle(), show);
   SetForegroundWindow(window_.Handle());
-  if (hostWindow_) {
-    RECT main;
-    GetWindowRect(window_.Handle(), &main);
-    SetWindowPos(hostWindow_->Handle(), nullptr, main.right + 12, main.top, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
+  if (hostWindow_) PlaceBeside(hostWindow_->Handle(), window_.Handle());
 }
 
 int RunMessageLoop(HWND station) {

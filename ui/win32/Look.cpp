@@ -15,13 +15,9 @@ int ScreenDpi() {
   return dpi > 0 ? dpi : 96;
 }
 
-int FromTwips(int twips, int dpi) {
-  return static_cast<int>(std::lround(twips * static_cast<double>(dpi) / 1440.0));
-}
-
 RECT TwipsRect(const forms::Twips& place, int dpi) {
-  return RECT{FromTwips(place.left, dpi), FromTwips(place.top, dpi),
-              FromTwips(place.left + place.width, dpi), FromTwips(place.top + place.height, dpi)};
+  const forms::PixelEdges edges = forms::EdgesOf(place, dpi);
+  return RECT{edges.left, edges.top, edges.right, edges.bottom};
 }
 
 HFONT FontOf(const forms::Font& font, int dpi) {
@@ -81,6 +77,13 @@ void CentreOnScreen(HWND window) {
   const int height = frame.bottom - frame.top;
   SetWindowPos(window, nullptr, area.left + (area.right - area.left - width) / 2,
                area.top + (area.bottom - area.top - height) / 2, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void PlaceBeside(HWND station, HWND main) {
+  RECT frame;
+  GetWindowRect(main, &frame);
+  SetWindowPos(station, nullptr, frame.right + forms::kStationGap, frame.top, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

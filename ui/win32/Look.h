@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "ui/forms/DesktopLook.h"
 #include "ui/forms/Form.h"
 
 // The window designer's units, faces and colours, mapped onto this screen.
@@ -12,9 +13,7 @@ namespace quendal::win32 {
 
 // The screen's dots per inch, as the DPI-aware program sees them.
 int ScreenDpi();
-// Rounded; right and bottom edges are rounded on their own, so adjoining controls stay
-// adjoining.
-int FromTwips(int twips, int dpi);
+using forms::FromTwips;
 RECT TwipsRect(const forms::Twips& place, int dpi);
 
 // The designed face at this screen's size; made once and kept for the program's life.
@@ -30,5 +29,7 @@ std::string WindowText(HWND window);
 
 // Moves a top-level window so it sits in the middle of the work area.
 void CentreOnScreen(HWND window);
+// Moves the simulated station's window beside the main window, to its right.
+void PlaceBeside(HWND station, HWND main);
 
 }  // namespace quendal::win32

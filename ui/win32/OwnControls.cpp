@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ui/forms/DesktopLook.h"
 #include "ui/win32/Pictures.h"
 
 namespace quendal::win32 {
@@ -82,7 +83,7 @@ LRESULT CALLBACK PictureProcedure(HWND box, UINT message, WPARAM wParam, LPARAM 
       return 0;
     case WM_TIMER:
       if (state && wParam == kFrameTimer) {
-        state->frame = (state->frame + 1) % FrameCount(state->picture);
+        state->frame = (state->frame + 1) % forms::LookOf(state->picture).frames;
         InvalidateRect(box, nullptr, FALSE);  // only its own rectangle
       }
       return 0;
@@ -124,9 +125,9 @@ void SetPicture(HWND box, forms::Picture picture) {
 
 void RunPicture(HWND box, bool run) {
   const PictureState* state = StateOf(box);
-  if (!state || FrameCount(state->picture) < 2) return;
+  if (!state || forms::LookOf(state->picture).frames < 2) return;
   if (run) {
-    SetTimer(box, kFrameTimer, static_cast<UINT>(FrameMs(state->picture)), nullptr);
+    SetTimer(box, kFrameTimer, static_cast<UINT>(forms::LookOf(state->picture).frameMs), nullptr);
   } else {
     KillTimer(box, kFrameTimer);
   }

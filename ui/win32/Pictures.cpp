@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/forms/DesktopLook.h"
+
 namespace quendal::win32 {
 namespace {
 
@@ -42,6 +44,11 @@ class Brush {
   HBRUSH brush_;
   HGDIOBJ old_;
 };
+
+// How far through its turn an animation's frame is, 0 to just under 1.
+double Phase(forms::Picture picture, int frame) {
+  return static_cast<double>(frame) / forms::LookOf(picture).frames;
+}
 
 int Round(double value) { return static_cast<int>(std::lround(value)); }
 
@@ -154,7 +161,7 @@ void DrawText(HDC dc, const wchar_t* text, int height, bool italic, COLORREF col
 
 void DrawAntenna(HDC dc, int frame) {
   DrawMast(dc, 17.5, 44, 32, 6, RGB(90, 90, 90));
-  DrawWaves(dc, 17.5, 12, 17, frame / 10.0, 3, RGB(0, 0, 220), 1);
+  DrawWaves(dc, 17.5, 12, 17, Phase(forms::Picture::Antenna, frame), 3, RGB(0, 0, 220), 1);
   const Pen pen(dc, frame % 2 == 0 ? RGB(255, 0, 0) : RGB(120, 0, 0));
   const Brush light(dc, frame % 2 == 0 ? RGB(255, 0, 0) : RGB(120, 0, 0));
   Circle(dc, 17.5, 11, 2, 2);
@@ -166,7 +173,7 @@ void DrawBanner(HDC dc) {
 }
 
 void DrawLink(HDC dc, int frame) {
-  const double phase = frame / 19.0;
+  const double phase = Phase(forms::Picture::Link, frame);
   DrawGlobe(dc, 62, 60, 50, phase);
   DrawMast(dc, 235, 116, 92, 14, RGB(80, 80, 80));
   {
@@ -199,26 +206,13 @@ void DrawTower(HDC dc, int frame) {
   FillRect(dc, &ground, grass);
   DeleteObject(grass);
   DrawMast(dc, 60, 252, 205, 22, RGB(200, 40, 40));
-  DrawWaves(dc, 60, 45, 58, frame / 7.0, 3, RGB(0, 0, 200), 2);
+  DrawWaves(dc, 60, 45, 58, Phase(forms::Picture::Tower, frame), 3, RGB(0, 0, 200), 2);
   const COLORREF lamp = frame % 2 == 0 ? RGB(255, 30, 30) : RGB(110, 0, 0);
   const Pen pen(dc, lamp);
   const Brush light(dc, lamp);
   Circle(dc, 60, 44, 4, 4);
 }
 
-Size DesignSize(forms::Picture picture) {
-  switch (picture) {
-    case forms::Picture::Antenna:
-      return {35, 45};
-    case forms::Picture::Banner:
-      return {274, 51};
-    case forms::Picture::Link:
-      return {280, 120};
-    case forms::Picture::Tower:
-      return {120, 263};
-    default:
-      return {16, 16};
-  }
 }
 
 void DrawIcon16(HDC dc, forms::Picture picture) {
@@ -311,7 +305,8 @@ void DrawButtonIcon(HDC dc, forms::Picture picture, const RECT& box) {
 }
 
 void DrawDecoration(HDC dc, forms::Picture picture, int frame, const RECT& box) {
-  const ScaledDrawing scaled(dc, DesignSize(picture), box);
+  const forms::PictureLook look = forms::LookOf(picture);
+  const ScaledDrawing scaled(dc, {look.width, look.height}, box);
   switch (picture) {
     case forms::Picture::Antenna:
       return DrawAntenna(dc, frame);
@@ -325,20 +320,5 @@ void DrawDecoration(HDC dc, forms::Picture picture, int frame, const RECT& box) 
       return;
   }
 }
-
-int FrameCount(forms::Picture picture) {
-  switch (picture) {
-    case forms::Picture::Antenna:
-      return 10;
-    case forms::Picture::Link:
-      return 19;
-    case forms::Picture::Tower:
-      return 7;
-    default:
-      return 1;
-  }
-}
-
-int FrameMs(forms::Picture picture) { return picture == forms::Picture::Tower ? 150 : 300; }
 
 }  // namespace quendal::win32

@@ -7,10 +7,20 @@
 #include <QRadialGradient>
 #include <cmath>
 
+#include "ui/forms/DesktopLook.h"
+
 namespace quendal {
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
+
+// A blank frame of `picture` at its designed size.
+QPixmap Blank(forms::Picture picture, const QColor& fill) {
+  const forms::PictureLook look = forms::LookOf(picture);
+  QPixmap pixmap(look.width, look.height);
+  pixmap.fill(fill);
+  return pixmap;
+}
 
 QPixmap Blank(int width, int height, const QColor& fill = Qt::transparent) {
   QPixmap pixmap(width, height);
@@ -207,12 +217,14 @@ QIcon WindowIcon() {
 
 std::vector<QPixmap> AntennaFrames() {
   std::vector<QPixmap> frames;
-  for (int i = 0; i < 10; ++i) {
-    QPixmap frame = Blank(35, 45, Qt::white);
+  constexpr int kCount = forms::LookOf(forms::Picture::Antenna).frames;
+  for (int i = 0; i < kCount; ++i) {
+    QPixmap frame = Blank(forms::Picture::Antenna, Qt::white);
     QPainter painter(&frame);
     Prepare(painter);
     DrawMast(painter, QPointF(17.5, 44), 32, 6, QColor(90, 90, 90));
-    DrawWaves(painter, QPointF(17.5, 12), 17, i / 10.0, 3, QColor(0, 0, 220), 1.5);
+    DrawWaves(painter, QPointF(17.5, 12), 17, static_cast<double>(i) / kCount, 3, QColor(0, 0, 220),
+              1.5);
     painter.setPen(Qt::NoPen);
     painter.setBrush(i % 2 == 0 ? QColor(255, 0, 0) : QColor(120, 0, 0));
     painter.drawEllipse(QPointF(17.5, 11), 2, 2);
@@ -222,7 +234,7 @@ std::vector<QPixmap> AntennaFrames() {
 }
 
 QPixmap HostBanner() {
-  QPixmap banner = Blank(274, 51, Qt::white);
+  QPixmap banner = Blank(forms::Picture::Banner, Qt::white);
   QPainter painter(&banner);
   Prepare(painter);
   QFont font("Liberation Sans");
@@ -231,7 +243,7 @@ QPixmap HostBanner() {
   font.setBold(true);
   font.setItalic(true);
   painter.setFont(font);
-  const QRect area(0, 0, 274, 51);
+  const QRect area = banner.rect();
   painter.setPen(QColor(170, 190, 230));
   painter.drawText(area.translated(2, 2), Qt::AlignCenter, "EchoLink");
   painter.setPen(QColor(0, 0, 200));
@@ -241,10 +253,10 @@ QPixmap HostBanner() {
 
 std::vector<QPixmap> LinkFrames() {
   std::vector<QPixmap> frames;
-  constexpr int kCount = 19;
+  constexpr int kCount = forms::LookOf(forms::Picture::Link).frames;
   for (int i = 0; i < kCount; ++i) {
     const double phase = static_cast<double>(i) / kCount;
-    QPixmap frame = Blank(280, 120, Qt::white);
+    QPixmap frame = Blank(forms::Picture::Link, Qt::white);
     QPainter painter(&frame);
     Prepare(painter);
     DrawGlobe(painter, QPointF(62, 60), 50, phase);
@@ -267,9 +279,9 @@ std::vector<QPixmap> LinkFrames() {
 
 std::vector<QPixmap> TowerFrames() {
   std::vector<QPixmap> frames;
-  constexpr int kCount = 7;
+  constexpr int kCount = forms::LookOf(forms::Picture::Tower).frames;
   for (int i = 0; i < kCount; ++i) {
-    QPixmap frame = Blank(120, 263, Qt::transparent);
+    QPixmap frame = Blank(forms::Picture::Tower, Qt::transparent);
     QPainter painter(&frame);
     Prepare(painter);
     QLinearGradient sky(0, 0, 0, 263);

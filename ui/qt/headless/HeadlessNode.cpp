@@ -1,38 +1,21 @@
 #include "ui/qt/headless/HeadlessNode.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <csignal>
 #include <cstdio>
 
 #include "host/rigctld/TransmitterRelease.h"
-#include "ui/forms/Events.h"
 #include "ui/qt/headless/HangupSignal.h"
-#include "ui/qt/platform/QtAppInfo.h"
-#include "ui/qt/platform/SoundOutputs.h"
 
 namespace quendal {
 
 HeadlessNode::HeadlessNode(const LaunchOptions& options, std::ostream& log)
-    : hosts_(options.host, simulated_),
-      sound_(MakeSoundOutput()),
-      files_(QDir::currentPath().toStdString()),
-      clock_(QtClock::OffsetFor(options.clock)),
-      app_(CurrentAppInfo(options.folder)),
-      logged_(clock_, &log, hosts_, *sound_, files_, messages_, app_.path),
-      controller_(Platform{logged_.hosts, logged_.sound, pause_, files_, clock_, logged_.messages,
-                           desktop_, app_}),
-      ticks_(
-          clock_, gate_, [this] { return controller_.TimersEnabled(); },
-          [this] { forms::Tick(controller_); }) {}
+    : qt_(options), station_(options, qt_.With(messages_, desktop_), &log) {}
 
-void HeadlessNode::Start() {
-  ticks_.Start();
-  gate_.Run([this] { controller_.Form_Load(); });
-}
+void HeadlessNode::Start() { station_.Start(); }
 
 void HeadlessNode::ReadOptionsAgain() {
-  gate_.User([this] { controller_.ApplyOptions(); });
+  qt_.gate.User([this] { station_.Controller().ApplyOptions(); });
 }
 
 int RunHeadless(int argc, char** argv, const LaunchOptions& options, std::ostream& log) {

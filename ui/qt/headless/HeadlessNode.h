@@ -1,25 +1,17 @@
 #pragma once
 
-#include <memory>
 #include <ostream>
 
-#include "core/StationController.h"
-#include "guard/GuardedHostFactory.h"
-#include "host/SimulatedHost.h"
 #include "launch/LaunchOptions.h"
-#include "onair/LoggedPlatform.h"
-#include "platform/LocalFiles.h"
 #include "platform/Unattended.h"
-#include "ui/qt/platform/EventGate.h"
-#include "ui/qt/platform/QtClock.h"
-#include "ui/qt/platform/QtPause.h"
-#include "ui/qt/platform/TickDriver.h"
+#include "station/Station.h"
+#include "ui/qt/platform/QtCoreAdapters.h"
 
 namespace quendal {
 
-// The station with no screen: the desktop program's controller, ticks, pauses and sound
-// card on Qt Core's event loop, the on-air log on `log`, and every message box logged and
-// answered at once. Needs the core application object.
+// The station with no screen: the desktop program's station on the same Qt Core adapters, the
+// on-air log on `log`, and every message box logged and answered at once. Needs the core
+// application object.
 class HeadlessNode final {
  public:
   HeadlessNode(const LaunchOptions& options, std::ostream& log);
@@ -30,19 +22,10 @@ class HeadlessNode final {
   void ReadOptionsAgain();
 
  private:
-  std::shared_ptr<SimulatedHost> simulated_ = std::make_shared<SimulatedHost>();
-  guard::GuardedHostFactory hosts_;
-  std::unique_ptr<SoundOutput> sound_;
-  EventGate gate_;
-  QtPause pause_{gate_};
-  LocalFiles files_;
-  QtClock clock_;
+  QtCoreAdapters qt_;
   AnsweringMessageBoxes messages_;
   UnattendedDesktop desktop_;
-  AppInfo app_;
-  onair::LoggedServices logged_;
-  StationController controller_;
-  TickDriver ticks_;
+  Station station_;
 };
 
 // The whole headless run: returns the exit code. SIGHUP reads the options again; SIGTERM

@@ -5,35 +5,23 @@
 #include <functional>
 
 #include "core/SecondTicks.h"
-#include "core/platform/Clock.h"
 
 namespace quendal {
 
 class EventGate;
 
-// The one-second ticks on a precise Qt timer, at the clock's whole seconds as
-// SecondTicks rules: each is armed anew from the clock, so the program sees every second
-// once and drift never accumulates. A tick falling due during a pause is dropped; one
-// falling due while a handler waits in a message box runs nested, as the controller
-// expects.
-class TickDriver final : public QObject {
+// The one-second ticks on a precise single-shot Qt timer.
+class TickDriver final : public QObject, public SecondTimer {
   Q_OBJECT
 
  public:
-  TickDriver(Clock& clock, EventGate& gate, std::function<bool()> enabled,
-             std::function<void()> tick);
-
-  void Start();
+  TickDriver(Clock& clock, EventGate& gate, std::function<bool()> enabled = {},
+             std::function<void()> tick = {});
 
  private:
-  void Fire();
+  void ArmTimer(int ms) override { timer_.start(ms); }
 
-  Clock& clock_;
-  EventGate& gate_;
-  std::function<bool()> enabled_;
-  std::function<void()> tick_;
   QTimer timer_;
-  SecondTicks seconds_;
 };
 
 }  // namespace quendal

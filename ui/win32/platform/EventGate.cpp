@@ -2,21 +2,16 @@
 
 namespace quendal::win32 {
 
-void EventGate::Run(const std::function<void()>& handler) {
-  ++depth_;
-  handler();
-  --depth_;
-  if (depth_ == 0 && pauses_ == 0) Release();
+void EventGate::HoldInput(const MSG& message) {
+  Hold([message] { PostMessageW(message.hwnd, message.message, message.wParam, message.lParam); });
 }
 
-void EventGate::Release() {
-  std::vector<MSG> held;
-  held.swap(held_);
-  for (const MSG& message : held) {
-    PostMessageW(message.hwnd, message.message, message.wParam, message.lParam);
-  }
-  if (heldClose_) PostMessageW(heldClose_, WM_CLOSE, 0, 0);
-  heldClose_ = nullptr;
+void EventGate::HoldClose(HWND window) {
+  HandlerGate::HoldClose([window] { PostMessageW(window, WM_CLOSE, 0, 0); });
+}
+
+void EventGate::ReleaseHeld() {
+  while (auto post = TakeHeld()) (*post)();
 }
 
 bool IsUserInput(UINT message) {

@@ -12,7 +12,7 @@ constexpr UINT_PTR kTimerId = 1;
 
 TickDriver::TickDriver(Clock& clock, EventGate& gate, std::function<bool()> enabled,
                        std::function<void()> tick)
-    : clock_(clock), gate_(gate), enabled_(std::move(enabled)), tick_(std::move(tick)) {
+    : SecondTimer(clock, gate, {std::move(enabled), std::move(tick)}) {
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = &TickDriver::Procedure;
   windowClass.hInstance = GetModuleHandleW(nullptr);
@@ -25,29 +25,15 @@ TickDriver::TickDriver(Clock& clock, EventGate& gate, std::function<bool()> enab
 
 TickDriver::~TickDriver() { DestroyWindow(window_); }
 
-void TickDriver::Start() { Arm(clock_.Now()); }
-
-void TickDriver::Arm(const LocalTime& now) {
-  SetTimer(window_, kTimerId, static_cast<UINT>(seconds_.Arm(now)), nullptr);
-}
+void TickDriver::ArmTimer(int ms) { SetTimer(window_, kTimerId, static_cast<UINT>(ms), nullptr); }
 
 LRESULT CALLBACK TickDriver::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* driver = reinterpret_cast<TickDriver*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (message == WM_TIMER && driver) {
-    driver->Fire();
+    driver->Wake();
     return 0;
   }
   return DefWindowProcW(window, message, wParam, lParam);
-}
-
-void TickDriver::Fire() {
-  const LocalTime now = clock_.Now();
-  const bool due = seconds_.Due(now);
-  // Armed before the handlers run, so ticks keep coming while one waits in a message box;
-  // an early wake-up waits for the rest of its second.
-  Arm(now);
-  if (!due || gate_.Paused() || !enabled_()) return;
-  gate_.Run(tick_);
 }
 
 }  // namespace quendal::win32
