@@ -1,48 +1,41 @@
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
+#include <map>
+#include <optional>
+#include <string_view>
 
 #include "host/SimulatedHost.h"
-#include "ui/qt/HostPlayback.h"
-
-class QCheckBox;
-class QLabel;
-class QListWidget;
-class QSpinBox;
+#include "ui/forms/SimulatedStation.h"
 
 namespace quendal {
 
 class Clock;
 class SoundOutput;
 
-// The stand-in for the host program's own window: the operator sets what the host would
-// report and sees what the program asks of it. Files handed to the host are played on
-// the sound card one after another, so announcements to linked stations can be heard.
-class SimulatedHostWindow final : public QWidget {
+// The simulated station's window drawn with Qt widgets; the presenter decides what it
+// shows and what the host answers.
+class SimulatedHostWindow final : public QWidget, private forms::StationPanel {
   Q_OBJECT
 
  public:
-  // Observes `host` for as long as the window lives; stamps what it lists with `clock`,
-  // the program's own, so the times match the main window's.
   SimulatedHostWindow(SimulatedHost& host, SoundOutput& sound, Clock& clock,
                       QWidget* parent = nullptr);
-  ~SimulatedHostWindow() override;
 
  private:
-  void OnCall(const SimulatedHost::Call& call);
-  void ApplyControls();
-  void ShowTransmitters();
+  QWidget* Make(const forms::StationControl& control);
+  forms::StationSettings Settings() const;
+  template <typename Widget>
+  Widget& Part(std::string_view name) const;
 
-  SimulatedHost& host_;
-  HostPlayback playback_;
-  Clock& clock_;
-  QCheckBox* radio_ = nullptr;
-  QCheckBox* internet_ = nullptr;
-  QCheckBox* offline_ = nullptr;
-  QSpinBox* linked_ = nullptr;
-  QLabel* rf_ = nullptr;
-  QLabel* ip_ = nullptr;
-  QListWidget* files_ = nullptr;
+  void ShowState(std::string_view state, std::string_view text, bool on) override;
+  void AddHandedFile(const std::string& line) override;
+  void ArmPlayback(std::chrono::milliseconds wait) override { playback_.start(wait); }
+
+  std::map<std::string_view, QWidget*> parts_;
+  QTimer playback_;
+  std::optional<forms::StationPresenter> presenter_;
 };
 
 }  // namespace quendal

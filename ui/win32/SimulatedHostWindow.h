@@ -2,10 +2,12 @@
 
 #include <windows.h>
 
-#include <deque>
-#include <string>
+#include <map>
+#include <optional>
+#include <string_view>
 
 #include "host/SimulatedHost.h"
+#include "ui/forms/SimulatedStation.h"
 
 namespace quendal {
 class Clock;
@@ -14,14 +16,10 @@ class SoundOutput;
 
 namespace quendal::win32 {
 
-// The stand-in for the host program's own window: the operator sets what the host would
-// report and sees what the program asks of it. Files handed to the host are played on
-// the sound card one after another, each to its end, the way the host queues them, so
-// announcements to linked stations can be heard.
-class SimulatedHostWindow final {
+// The simulated station's window drawn with native controls; the presenter decides what
+// it shows and what the host answers.
+class SimulatedHostWindow final : private forms::StationPanel {
  public:
-  // Observes `host` for as long as the window lives; stamps what it lists with `clock`,
-  // the program's own, so the times match the main window's.
   SimulatedHostWindow(SimulatedHost& host, SoundOutput& sound, Clock& clock);
   ~SimulatedHostWindow();
   SimulatedHostWindow(const SimulatedHostWindow&) = delete;
@@ -32,24 +30,22 @@ class SimulatedHostWindow final {
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
-  HWND Add(const wchar_t* windowClass, const wchar_t* text, DWORD style, int x, int y, int width,
-           int height);
-  void Build();
-  void ApplyControls();
-  void OnCall(const SimulatedHost::Call& call);
-  void ShowTransmitters();
-  void PlayNext();
+  HWND Make(const forms::StationControl& control);
+  HWND Add(const wchar_t* windowClass, std::string_view text, DWORD style,
+           const forms::StationControl& place);
+  bool Checked(std::string_view name) const;
+  forms::StationSettings Settings() const;
 
-  SimulatedHost& host_;
-  SoundOutput& sound_;
-  Clock& clock_;
+  void ShowState(std::string_view state, std::string_view text, bool on) override;
+  void AddHandedFile(const std::string& line) override;
+  void ArmPlayback(std::chrono::milliseconds wait) override;
+
   HWND window_ = nullptr;
-  HWND radio_ = nullptr, internet_ = nullptr, linked_ = nullptr, offline_ = nullptr;
-  HWND rf_ = nullptr, ip_ = nullptr, files_ = nullptr;
+  std::map<std::string_view, HWND> parts_;
+  std::map<HWND, bool> emphasised_;
   HFONT font_ = nullptr, bold_ = nullptr;
-  std::deque<std::string> queue_;
-  bool playing_ = false;
   int dpi_ = 96;
+  std::optional<forms::StationPresenter> presenter_;
 };
 
 }  // namespace quendal::win32
