@@ -30,4 +30,7 @@ class StationView {
   virtual void DisplayChanged(DisplayField) {}
 };
 
+// Tells `view` of every value, for a view made after values were set.
+void ShowAll(StationView& view);
+
 }  // namespace quendal

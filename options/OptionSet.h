@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -8,6 +9,7 @@ namespace quendal {
 
 // The seven option boxes, by their window names.
 enum class Box { Check1 = 1, Check2, Check3, Check4, Check5, Check6, Check7 };
+inline constexpr std::size_t kBoxCount = 7;
 
 // Box values are the platform's three states; only Set counts as set anywhere.
 inline constexpr std::int16_t kCleared = 0;
@@ -28,12 +30,12 @@ class OptionSet {
  private:
   static constexpr std::size_t Index(Box box) { return static_cast<std::size_t>(box) - 1; }
 
-  std::array<std::int16_t, 7> boxes_{};
+  std::array<std::int16_t, kBoxCount> boxes_{};
   std::string text1_;
 };
 
 // The order in which the boxes stand in the options file: not the order of their names.
-inline constexpr std::array<Box, 7> kFileOrder = {
+inline constexpr std::array<Box, kBoxCount> kFileOrder = {
     Box::Check1, Box::Check2, Box::Check3, Box::Check4, Box::Check7, Box::Check5, Box::Check6};
 
 inline const char* BoxName(Box box) {

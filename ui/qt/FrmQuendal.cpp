@@ -45,7 +45,7 @@ FrmQuendal::FrmQuendal(StationController& controller, EventGate& gate, QWidget* 
   FindViews();
   Wire();
   d.SetTabOrder(forms::kFrmQuendal);
-  ShowAll();
+  ShowAll(*this);
   controller_.SetView(this);
 }
 
@@ -72,15 +72,6 @@ void FrmQuendal::Wire() {
             [this, run = typing.run](const QString& text) {
               gate_.User([this, run, text] { run(controller_, text.toStdString()); });
             });
-  }
-}
-
-void FrmQuendal::ShowAll() {
-  for (std::size_t i = 0; i < boxes_.size(); ++i) BoxChanged(static_cast<Box>(i + 1));
-  Text1Changed();
-  for (DisplayField field :
-       {DisplayField::Label2, DisplayField::Label3, DisplayField::Shape1, DisplayField::Shape2}) {
-    DisplayChanged(field);
   }
 }
 

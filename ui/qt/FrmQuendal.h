@@ -35,8 +35,6 @@ class FrmQuendal final : public QWidget, private StationView {
   // The controls that show the controller's values.
   void FindViews();
   void Wire();
-  // The whole picture from the controller, for a window made after values were set.
-  void ShowAll();
 
   // StationView
   void BoxChanged(Box box) override;
@@ -46,7 +44,7 @@ class FrmQuendal final : public QWidget, private StationView {
   StationController& controller_;
   EventGate& gate_;
 
-  std::array<OptionBox*, 7> boxes_{};
+  std::array<OptionBox*, kBoxCount> boxes_{};
   QLineEdit* text1_ = nullptr;
   QLabel* label2_ = nullptr;
   QLabel* label3_ = nullptr;

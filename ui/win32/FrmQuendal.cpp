@@ -11,7 +11,7 @@ namespace quendal::win32 {
 FrmQuendal::FrmQuendal(StationController& controller, EventGate& gate)
     : DesignedWindow(forms::kFrmQuendal), controller_(controller), gate_(gate) {
   Create(nullptr);
-  ShowAll();
+  ShowAll(*this);
   controller_.SetView(this);
 }
 
@@ -51,15 +51,6 @@ bool FrmQuendal::Close() {
   bool ended = false;
   gate_.Run([this, &ended] { ended = controller_.AskQuit(); });
   return ended;
-}
-
-void FrmQuendal::ShowAll() {
-  for (int box = 1; box <= 7; ++box) BoxChanged(static_cast<Box>(box));
-  Text1Changed();
-  for (DisplayField field :
-       {DisplayField::Label2, DisplayField::Label3, DisplayField::Shape1, DisplayField::Shape2}) {
-    DisplayChanged(field);
-  }
 }
 
 void FrmQuendal::BoxChanged(Box box) { SetCheck(BoxName(box), controller_.Options().Value(box)); }

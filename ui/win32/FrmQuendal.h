@@ -25,8 +25,6 @@ class FrmQuendal final : public DesignedWindow, private StationView {
   LRESULT Other(UINT message, WPARAM wParam, LPARAM lParam) override;
   // A close request of any kind; false when it was answered No.
   bool Close();
-  // The whole picture from the controller, for a window made after values were set.
-  void ShowAll();
 
   // StationView
   void BoxChanged(Box box) override;
