@@ -42,25 +42,12 @@ FrmQuendal::FrmQuendal(StationController& controller, EventGate& gate, QWidget* 
                  Qt::WindowCloseButtonHint);
   Designer d(*this);
   d.Build(forms::kFrmQuendal);
-  FindViews();
   Wire();
   d.SetTabOrder(forms::kFrmQuendal);
-  ShowAll(*this);
-  controller_.SetView(this);
+  view_.emplace(controller_, static_cast<forms::FormPanel&>(*this));
 }
 
-FrmQuendal::~FrmQuendal() { controller_.SetView(nullptr); }
-
-void FrmQuendal::FindViews() {
-  for (std::size_t i = 0; i < boxes_.size(); ++i) {
-    boxes_[i] = &Find<OptionBox>(BoxName(static_cast<Box>(i + 1)));
-  }
-  text1_ = &Find<QLineEdit>("Text1");
-  label2_ = &Find<QLabel>("Label2");
-  label3_ = &Find<QLabel>("Label3");
-  shape1_ = &Find<LightShape>("Shape1");
-  shape2_ = &Find<LightShape>("Shape2");
-}
+FrmQuendal::~FrmQuendal() = default;
 
 void FrmQuendal::Wire() {
   for (const forms::ClickHandler& click : forms::kClicks) {
@@ -87,28 +74,22 @@ void FrmQuendal::closeEvent(QCloseEvent* event) {
   if (ended) event->accept();
 }
 
-void FrmQuendal::BoxChanged(Box box) {
-  boxes_[static_cast<std::size_t>(box) - 1]->ShowValue(controller_.Options().Value(box));
+void FrmQuendal::ShowCheck(std::string_view control, std::int16_t value) {
+  Find<OptionBox>(control).ShowValue(value);
 }
 
-void FrmQuendal::Text1Changed() { text1_->setText(FromUtf8(controller_.Options().Text1())); }
-
-void FrmQuendal::DisplayChanged(DisplayField field) {
-  const Display& display = controller_.GetDisplay();
-  switch (field) {
-    case DisplayField::Label2:
-      label2_->setText(FromUtf8(display.Label2));
-      return;
-    case DisplayField::Label3:
-      label3_->setText(FromUtf8(display.Label3));
-      return;
-    case DisplayField::Shape1:
-      shape1_->SetFill(LightQColor(display.Shape1));
-      return;
-    case DisplayField::Shape2:
-      shape2_->SetFill(LightQColor(display.Shape2));
-      return;
+void FrmQuendal::ShowText(std::string_view control, const std::string& utf8) {
+  // A label or a text box, whichever the table made.
+  QWidget& widget = Find<QWidget>(control);
+  if (auto* label = qobject_cast<QLabel*>(&widget)) {
+    label->setText(FromUtf8(utf8));
+  } else {
+    static_cast<QLineEdit&>(widget).setText(FromUtf8(utf8));
   }
+}
+
+void FrmQuendal::ShowLight(std::string_view control, LightColour colour) {
+  Find<LightShape>(control).SetFill(LightQColor(colour));
 }
 
 }  // namespace quendal

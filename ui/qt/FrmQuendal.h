@@ -1,25 +1,20 @@
 #pragma once
 
 #include <QWidget>
-#include <array>
+#include <optional>
 #include <string_view>
 
-#include "core/Display.h"
-
-class QLabel;
-class QLineEdit;
+#include "ui/forms/MainView.h"
 
 namespace quendal {
 
 class EventGate;
-class LightShape;
-class OptionBox;
 class StationController;
 
 // The main window, built from its designed table. It hands every event to the controller
 // through the gate and draws what the controller reports; the controller owns every value
 // it shows.
-class FrmQuendal final : public QWidget, private StationView {
+class FrmQuendal final : public QWidget, private forms::FormPanel {
   Q_OBJECT
 
  public:
@@ -32,24 +27,15 @@ class FrmQuendal final : public QWidget, private StationView {
  private:
   template <typename T>
   T& Find(std::string_view name);
-  // The controls that show the controller's values.
-  void FindViews();
   void Wire();
 
-  // StationView
-  void BoxChanged(Box box) override;
-  void Text1Changed() override;
-  void DisplayChanged(DisplayField field) override;
+  void ShowCheck(std::string_view control, std::int16_t value) override;
+  void ShowText(std::string_view control, const std::string& utf8) override;
+  void ShowLight(std::string_view control, LightColour colour) override;
 
   StationController& controller_;
   EventGate& gate_;
-
-  std::array<OptionBox*, kBoxCount> boxes_{};
-  QLineEdit* text1_ = nullptr;
-  QLabel* label2_ = nullptr;
-  QLabel* label3_ = nullptr;
-  LightShape* shape1_ = nullptr;
-  LightShape* shape2_ = nullptr;
+  std::optional<forms::MainView> view_;
 };
 
 }  // namespace quendal

@@ -11,11 +11,10 @@ namespace quendal::win32 {
 FrmQuendal::FrmQuendal(StationController& controller, EventGate& gate)
     : DesignedWindow(forms::kFrmQuendal), controller_(controller), gate_(gate) {
   Create(nullptr);
-  ShowAll(*this);
-  controller_.SetView(this);
+  view_.emplace(controller_, static_cast<forms::FormPanel&>(*this));
 }
 
-FrmQuendal::~FrmQuendal() { controller_.SetView(nullptr); }
+FrmQuendal::~FrmQuendal() = default;
 
 void FrmQuendal::Clicked(std::string_view control) {
   if (const forms::ClickHandler* click = forms::FindClick(control)) {
@@ -51,25 +50,6 @@ bool FrmQuendal::Close() {
   bool ended = false;
   gate_.Run([this, &ended] { ended = controller_.AskQuit(); });
   return ended;
-}
-
-void FrmQuendal::BoxChanged(Box box) { SetCheck(BoxName(box), controller_.Options().Value(box)); }
-
-void FrmQuendal::Text1Changed() { SetText("Text1", controller_.Options().Text1()); }
-
-void FrmQuendal::DisplayChanged(DisplayField field) {
-  const Display& display = controller_.GetDisplay();
-  switch (field) {
-    case DisplayField::Label2:
-      return SetText("Label2", display.Label2);
-    case DisplayField::Label3:
-      return SetText("Label3", display.Label3);
-    case DisplayField::Shape1:
-      // The light colours are the platform's own blue-green-red values.
-      return SetLight("Shape1", static_cast<COLORREF>(ColourValue(display.Shape1)));
-    case DisplayField::Shape2:
-      return SetLight("Shape2", static_cast<COLORREF>(ColourValue(display.Shape2)));
-  }
 }
 
 }  // namespace quendal::win32

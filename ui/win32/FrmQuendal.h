@@ -1,6 +1,8 @@
 #pragma once
 
-#include "core/Display.h"
+#include <optional>
+
+#include "ui/forms/MainView.h"
 #include "ui/win32/DesignedWindow.h"
 
 namespace quendal {
@@ -14,7 +16,7 @@ class EventGate;
 // The main window, built from its designed table. It hands every event to the controller
 // through the gate and draws what the controller reports; the controller owns every value
 // it shows.
-class FrmQuendal final : public DesignedWindow, private StationView {
+class FrmQuendal final : public DesignedWindow, private forms::FormPanel {
  public:
   FrmQuendal(StationController& controller, EventGate& gate);
   ~FrmQuendal() override;
@@ -26,13 +28,20 @@ class FrmQuendal final : public DesignedWindow, private StationView {
   // A close request of any kind; false when it was answered No.
   bool Close();
 
-  // StationView
-  void BoxChanged(Box box) override;
-  void Text1Changed() override;
-  void DisplayChanged(DisplayField field) override;
+  void ShowCheck(std::string_view control, std::int16_t value) override {
+    SetCheck(control, value);
+  }
+  void ShowText(std::string_view control, const std::string& utf8) override {
+    SetText(control, utf8);
+  }
+  // The light colours are the platform's own blue-green-red values.
+  void ShowLight(std::string_view control, LightColour colour) override {
+    SetLight(control, static_cast<COLORREF>(ColourValue(colour)));
+  }
 
   StationController& controller_;
   EventGate& gate_;
+  std::optional<forms::MainView> view_;
 };
 
 }  // namespace quendal::win32
