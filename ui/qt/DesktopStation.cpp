@@ -16,8 +16,6 @@ DesktopStation::DesktopStation(const LaunchOptions& options, std::ostream* log)
   }
 }
 
-DesktopStation::~DesktopStation() = default;
-
 void DesktopStation::Start() {
   // The station comes on screen first: the load sequence is already talking to it.
   if (hostWindow_) hostWindow_->show();

@@ -18,7 +18,6 @@ class DesktopStation final {
  public:
   // The on-air log goes to `log` when one is given.
   DesktopStation(const LaunchOptions& options, std::ostream* log);
-  ~DesktopStation();
 
   // The start-up sequence: the station, then the windows shown.
   void Start();

@@ -6,13 +6,9 @@
 #include <optional>
 #include <string_view>
 
-#include "host/SimulatedHost.h"
 #include "ui/forms/SimulatedStation.h"
 
 namespace quendal {
-
-class Clock;
-class SoundOutput;
 
 // The simulated station's window drawn with Qt widgets; the presenter decides what it
 // shows and what the host answers.

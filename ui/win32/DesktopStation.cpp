@@ -23,8 +23,6 @@ DesktopStation::DesktopStation(const LaunchOptions& options, std::ostream* log)
   }
 }
 
-DesktopStation::~DesktopStation() = default;
-
 void DesktopStation::Start(int show) {
   // The station comes on screen first: the load sequence is already talking to it.
   if (hostWindow_) ShowWindow(hostWindow_->Handle(), SW_SHOWNOACTIVATE);

@@ -22,12 +22,10 @@ class DesktopStation final {
  public:
   // The on-air log goes to `log` when one is given.
   DesktopStation(const LaunchOptions& options, std::ostream* log);
-  ~DesktopStation();
 
   // The start-up sequence: the station, then the windows shown.
   void Start(int show);
 
-  FrmQuendal& Window() { return window_; }
   // Null unless the station is the simulated one.
   SimulatedHostWindow* HostWindow() { return hostWindow_.get(); }
 

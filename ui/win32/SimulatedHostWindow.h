@@ -6,13 +6,7 @@
 #include <optional>
 #include <string_view>
 
-#include "host/SimulatedHost.h"
 #include "ui/forms/SimulatedStation.h"
-
-namespace quendal {
-class Clock;
-class SoundOutput;
-}  // namespace quendal
 
 namespace quendal::win32 {
 
