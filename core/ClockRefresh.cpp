@@ -32,7 +32,7 @@ void StationController::Timer1_Timer() {
   // source needs the file, and one box at a time is enough to tell the operator.
   if (!options_.IsSet(Box::Check5) || temperatureFileBoxOpen_) return;
   ShowTemperatureFileMissing(messages::kTemperatureFileMissing);
-  Wait(2000);
+  Wait(kAfterBox);
 }
 
 }  // namespace quendal

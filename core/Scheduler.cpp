@@ -53,7 +53,7 @@ void StationController::RunScheduledAnnouncement(const LocalTime& reading) {
   };
   const auto notConnected = [&] {
     ShowMessage(MessageRequest{messages::kNotConnected, messages::kNotConnectedTitle});
-    Wait(2000);
+    Wait(kAfterBox);
   };
 
   state_.hora = std::to_string(reading.hour);
@@ -62,10 +62,10 @@ void StationController::RunScheduledAnnouncement(const LocalTime& reading) {
 
   if (options_.IsSet(Box::Check7)) {
     if (readConnection()) {
-      Wait(2000);
+      Wait(kBeforeClips);
       PlayOnIp(HourClip(app, state_.hora));
       PlayOnIp(MinuteClip(app, state_.minuto));
-      Wait(3000);
+      Wait(kHourClip);
     } else {
       notConnected();
     }
@@ -74,11 +74,11 @@ void StationController::RunScheduledAnnouncement(const LocalTime& reading) {
   if (options_.IsSet(Box::Check4)) {
     // Keyed here and held into the temperature, which unkeys in its first RF send.
     RfTransmit(true);
-    Wait(2000);
+    Wait(kBeforeClips);
     PlayOnRf(HourClip(app, state_.hora));
-    Wait(3000);
+    Wait(kHourClip);
     PlayOnRf(MinuteClip(app, state_.minuto));
-    Wait(2000);
+    Wait(kMinuteClip);
   }
 
   if (options_.IsSet(Box::Check5)) {

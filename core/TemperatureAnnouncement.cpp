@@ -12,7 +12,7 @@ void StationController::Command2_Click() {
       ShowTemperatureFileMissing(messages::kTemperatureFileMissingShort);
     } else {
       for (const std::string& key : SpokenTemperatureKeys()) {
-        Wait(2000);
+        Wait(kBeforeClips);
         AnnounceKey(key);
       }
     }
@@ -31,7 +31,7 @@ void StationController::Command2_Click() {
 
 void StationController::TemperatureTail(bool afterRfTime) {
   if (options_.IsSet(Box::Check5)) {
-    if (afterRfTime) Wait(2000);
+    if (afterRfTime) Wait(kBeforeClips);
     if (!ExisteArquivo(TemperatureFile(platform_.app.path))) {
       ShowTemperatureFileMissing(messages::kTemperatureFileMissing);
     } else {
@@ -63,17 +63,17 @@ void StationController::AnnounceKey(const std::string& key) {
 }
 
 void StationController::SendRf(const std::string& key) {
-  Wait(2000);
+  Wait(kBeforeClips);
   RfTransmit(true);
   PlayOnRf(TemperatureClip(platform_.app.path, key));
-  Wait(3000);
+  Wait(kTemperatureClipRf);
   RfTransmit(false);
 }
 
 void StationController::SendIp(const std::string& key) {
   IpTransmit(true);
   PlayOnIp(TemperatureClip(platform_.app.path, key));
-  Wait(2000);
+  Wait(kTemperatureClipIp);
   IpTransmit(false);
 }
 

@@ -9,13 +9,6 @@ namespace {
 bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-std::string_view TrimBlanks(std::string_view text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  const auto last = text.find_last_not_of(" \t");
-  return text.substr(first, last - first + 1);
-}
-
 // The length of the UTF-8 sequence that `lead` starts; 0 for a byte no sequence starts with.
 std::size_t SequenceLength(unsigned char lead) {
   if (lead < 0x80) return 1;
@@ -73,6 +66,13 @@ std::optional<std::string> KeyOfValue(std::string_view valueText) {
 }
 
 }  // namespace
+
+std::string_view TrimBlanks(std::string_view text) {
+  const auto first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  const auto last = text.find_last_not_of(" \t");
+  return text.substr(first, last - first + 1);
+}
 
 std::string TwoCharacterKey(std::string_view text) {
   const std::string padded = "00" + std::string(text);

@@ -18,6 +18,9 @@ std::string TwoCharacterKey(std::string_view text);
 // nullopt when the text holds no number.
 std::optional<double> ReadNumber(std::string_view text);
 
+// Without the blanks and tabs at either end.
+std::string_view TrimBlanks(std::string_view text);
+
 // Lines of a text file; CR LF, CR and LF all end a line.
 std::vector<std::string> SplitLines(std::string_view bytes);
 

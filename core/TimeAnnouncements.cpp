@@ -9,12 +9,12 @@ void StationController::hora_rf_Click() {
   IpTransmit(false);
   // The values the clock refresh wrote last: this sequence does not refresh them.
   PadHoraMinuto();
-  Wait(2000);
+  Wait(kBeforeClips);
   RfTransmit(true);
   PlayOnRf(HourClip(platform_.app.path, state_.hora));
-  Wait(3000);
+  Wait(kHourClip);
   PlayOnRf(MinuteClip(platform_.app.path, state_.minuto));
-  Wait(2000);
+  Wait(kMinuteClip);
   RfTransmit(false);
   TemperatureTail(/*afterRfTime=*/true);
   RfTransmit(false);
@@ -30,11 +30,11 @@ void StationController::hora_ip_Click() {
   Timer1_Timer();
   PadHoraMinuto();
   IpTransmit(true);
-  Wait(2000);
+  Wait(kBeforeClips);
   // Back to back: the host queues them and plays each to its end.
   PlayOnIp(HourClip(platform_.app.path, state_.hora));
   PlayOnIp(MinuteClip(platform_.app.path, state_.minuto));
-  Wait(3000);
+  Wait(kHourClip);
   TemperatureTail(/*afterRfTime=*/false);
   IpTransmit(false);
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdlib>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,19 +20,9 @@ struct GuardOptions {
 inline constexpr const char* kGuardUsage =
     "usage: quendal-guard --host NAME[=ADDRESS] [--limit SECONDS] [--parent HANDLE]\n";
 
-// nullopt without a real link to guard or with a limit that is no time at all.
-inline std::optional<GuardOptions> ParseGuardOptions(int argc, char** argv) {
-  std::optional<HostChoice> choice;
-  GuardOptions options;
-  for (int i = 1; i + 1 < argc; i += 2) {
-    const std::string_view option = argv[i];
-    if (option == "--host") choice = ParseHostChoice(argv[i + 1]);
-    if (option == "--limit") options.limit = Millis{std::atol(argv[i + 1]) * 1000};
-    if (option == "--parent") options.parent = argv[i + 1];
-  }
-  if (!choice || IsSimulated(*choice) || options.limit <= Millis{0}) return std::nullopt;
-  options.choice = std::move(*choice);
-  return options;
-}
+// nullopt without a real link to guard, with a limit that is not a whole number of seconds
+// above zero, or with anything the command line does not name, as the program's own
+// command line is read.
+std::optional<GuardOptions> ParseGuardOptions(int argc, char** argv);
 
 }  // namespace quendal::guard

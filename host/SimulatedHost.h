@@ -20,6 +20,11 @@ class SimulatedHost final : public HostObject {
     std::string member;
     std::string value;
     bool ok;
+
+    // PlayAudioFile's arguments, out of its value "<path> <flag>"; the path may hold
+    // blanks of its own.
+    std::string PlayedPath() const { return value.substr(0, value.rfind(' ')); }
+    bool PlayedFlag() const { return value.ends_with(" True"); }
   };
   using CallObserver = std::function<void(const Call&)>;
 

@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "core/TextRules.h"
+
 namespace quendal {
 namespace {
 
@@ -9,13 +11,6 @@ constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::size_t kBoxLines = kFileOrder.size();
 
 bool IsValidBoxValue(std::int16_t value) { return value >= kCleared && value <= kGreyed; }
-
-std::string_view TrimBlanks(std::string_view text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  const auto last = text.find_last_not_of(" \t");
-  return text.substr(first, last - first + 1);
-}
 
 }  // namespace
 

@@ -300,13 +300,10 @@ void VirtualStation::OnHostCall(const SimulatedHost::Call& call) {
     case Kind::Write:
       Print(onair::TransmitEvent(call.member, call.value == "True", call.ok));
       return;
-    case Kind::Play: {
-      // The value is "<path> <flag>"; the path is shown relative to the folder.
-      const std::size_t blank = call.value.rfind(' ');
-      Print(onair::PlayAudioFileEvent(Relative(call.value.substr(0, blank)),
-                                      call.value.substr(blank + 1) == "True", call.ok));
+    case Kind::Play:
+      // The path is shown relative to the folder.
+      Print(onair::PlayAudioFileEvent(Relative(call.PlayedPath()), call.PlayedFlag(), call.ok));
       return;
-    }
   }
 }
 

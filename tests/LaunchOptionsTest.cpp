@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "guard/GuardOptions.h"
 #include "launch/LaunchOptions.h"
 #include "tests/support/ScratchFolder.h"
 
@@ -55,8 +56,7 @@ TEST(LaunchOptions, refuseBadTimesStationsAndArgumentsAndHelpShowsThePublicOptio
     EXPECT_EQ(Parse({"--clock", bad}).exitCode, 2) << bad;
     EXPECT_THAT(Parse({"--clock", bad}).message, testing::HasSubstr("--clock")) << bad;
   }
-  for (const char* bad :
-       {"rigctld=host:0", "rigctld=:x", "rigctld=nowhere.invalid", "rig", "sim=x"}) {
+  for (const char* bad : {"rigctld=host:0", "rigctld=:x", "rig", "sim=x"}) {
     EXPECT_EQ(Parse({"--host", bad}).exitCode, 2) << bad;
   }
   for (const std::vector<std::string>& bad :
@@ -84,6 +84,32 @@ TEST(LaunchOptions, refuseBadTimesStationsAndArgumentsAndHelpShowsThePublicOptio
   EXPECT_THAT(help.message, testing::HasSubstr("--clock <HH:MM[:SS]>"));
   EXPECT_THAT(help.message, testing::HasSubstr("--log <ARQUIVO>"));
   EXPECT_THAT(help.message, testing::Not(testing::HasSubstr("screenshot")));
+}
+
+// The guard reads its command line by the same rules: nothing unknown, no partial number.
+TEST(GuardOptions, takeTheProgramsChoiceAndRefuseWhatTheyDoNotName) {
+  struct Row {
+    std::vector<std::string> arguments;
+    long limitMs;  // -1: refused
+  };
+  const std::vector<Row> rows = {
+      {{"--host", "rigctld=127.0.0.1:4532"}, 120'000},
+      {{"--host=rigctld=127.0.0.1:4532", "--limit", "30", "--parent", "7"}, 30'000},
+      {{"--host", "rigctld=127.0.0.1:4532", "--limit", "30s"}, -1},
+      {{"--host", "rigctld=127.0.0.1:4532", "--limit", "0"}, -1},
+      {{"--host", "rigctld=127.0.0.1:4532", "--limt", "30"}, -1},
+      {{"--host", "rigctld=127.0.0.1:4532", "extra"}, -1},
+      {{"--host", "sim"}, -1},
+      {{"--limit", "30"}, -1},
+  };
+  for (const Row& row : rows) {
+    std::vector<std::string> line = row.arguments;
+    line.insert(line.begin(), "quendal-guard");
+    std::vector<char*> argv;
+    for (std::string& argument : line) argv.push_back(argument.data());
+    const auto options = guard::ParseGuardOptions(static_cast<int>(argv.size()), argv.data());
+    EXPECT_EQ(options ? options->limit.count() : -1, row.limitMs) << testing::PrintToString(line);
+  }
 }
 
 }  // namespace

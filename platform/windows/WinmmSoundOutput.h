@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/platform/SoundOutput.h"
+#include "platform/windows/Utf16.h"
 
 namespace quendal {
 
@@ -13,10 +14,5 @@ class WinmmSoundOutput final : public SoundOutput {
  public:
   bool Play(const std::string& path) override;
 };
-
-// The UTF-16 form of a UTF-8 text for the system's wide calls. Bytes that are not UTF-8
-// become U+FFFD, so a bad path still names no file (and plays the default sound) instead
-// of some other file.
-std::wstring WideFromUtf8(const std::string& utf8);
 
 }  // namespace quendal

@@ -34,9 +34,6 @@ constexpr StationControl kControls[] = {
 // the sound card plays in its place.
 constexpr std::chrono::milliseconds kUnmeasured{1000};
 
-// A Play call's value is "<path> <flag>"; the path may hold blanks of its own.
-std::string PathOf(const std::string& value) { return value.substr(0, value.rfind(' ')); }
-
 std::string Stamped(const LocalTime& now, const std::string& path, bool ok) {
   char stamp[16];
   std::snprintf(stamp, sizeof stamp, "%02d:%02d:%02d  ", now.hour, now.minute, now.second);
@@ -72,7 +69,7 @@ void StationPresenter::OnCall(const SimulatedHost::Call& call) {
   if (call.kind == Kind::Write) {
     ShowTransmitters();
   } else if (call.kind == Kind::Play) {
-    const std::string path = PathOf(call.value);
+    const std::string path = call.PlayedPath();
     panel_.AddHandedFile(Stamped(clock_.Now(), path, call.ok));
     if (!call.ok) return;
     queue_.push_back(path);

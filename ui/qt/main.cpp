@@ -12,9 +12,6 @@
 #include <string>
 #include <vector>
 
-#ifdef _WIN32
-#include "host/echolink/ComInit.h"
-#endif
 #include "launch/LaunchOptions.h"
 #include "onair/OnAirLog.h"
 #include "ui/qt/DesktopStation.h"
@@ -52,10 +49,6 @@ int main(int argc, char** argv) {
   }
 #endif
 
-#ifdef _WIN32
-  // The host program's object lives in this thread's apartment for the whole run.
-  const quendal::echolink::ComInit com;
-#endif
   QApplication app(argc, argv);
   QApplication::setApplicationName("Quendal");
   QApplication::setApplicationVersion(QUENDAL_VERSION);

@@ -49,7 +49,6 @@ class DesignedWindow {
   virtual void Edited(std::string_view, const std::string&) {}
   // Anything else the window is sent; DefWindowProc unless overridden.
   virtual LRESULT Other(UINT message, WPARAM wParam, LPARAM lParam);
-  const forms::Form& Design() const { return design_; }
 
  private:
   struct Made {

@@ -6,6 +6,7 @@
 #include "platform/windows/WinmmSoundOutput.h"
 #include "station/Station.h"
 #include "ui/win32/FrmQuendal.h"
+#include "ui/win32/Look.h"
 #include "ui/win32/SimulatedHostWindow.h"
 #include "ui/win32/platform/EventGate.h"
 #include "ui/win32/platform/TickDriver.h"

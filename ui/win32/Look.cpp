@@ -51,15 +51,7 @@ COLORREF ColourOf(const forms::Colour& colour) {
 
 std::wstring Wide(std::string_view utf8) { return WideFromUtf8(std::string(utf8)); }
 
-std::string Utf8(const std::wstring& wide) {
-  const int length = static_cast<int>(wide.size());
-  std::string utf8(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, wide.data(), length,
-                                                                nullptr, 0, nullptr, nullptr)),
-                   '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, utf8.data(), static_cast<int>(utf8.size()),
-                      nullptr, nullptr);
-  return utf8;
-}
+std::string Utf8(const std::wstring& wide) { return Utf8FromWide(wide); }
 
 std::string WindowText(HWND window) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');

@@ -213,8 +213,6 @@ void DrawTower(HDC dc, int frame) {
   Circle(dc, 60, 44, 4, 4);
 }
 
-}
-
 void DrawIcon16(HDC dc, forms::Picture picture) {
   using P = forms::Picture;
   const Pen outline(dc, RGB(0, 0, 0));
