@@ -47,13 +47,32 @@ bool Within(std::chrono::seconds limit, const std::function<bool()>& done) {
   return done();
 }
 
+// The node ends with the test, pass or fail, before its folder and its radio go: SIGTERM,
+// as its service manager stops it, so it releases the radio and its guard ends with it;
+// SIGKILL if it lingers.
+struct Node {
+  pid_t pid = -1;
+  int Stop() {
+    int status = 0;
+    ::kill(pid, SIGTERM);
+    Within(10s, [&] { return ::waitpid(pid, &status, WNOHANG) == pid; }) ||
+        (::kill(pid, SIGKILL) == 0 && ::waitpid(pid, &status, 0) == pid);
+    pid = -1;
+    return status;
+  }
+  ~Node() {
+    if (pid > 0) Stop();
+  }
+};
+
 TEST(HeadlessNode, announcesTheHourAnswersBoxesAndRereadsOptionsOnHangup) {
   FakeRigctld radio;
   ScratchFolder folder;
   std::filesystem::create_directory(folder / "hora");
   for (const char* clip : {"hora/hrs14.wav", "hora/min00.wav"}) WriteBytes(folder / clip, "");
   WriteOptions(folder, {Box::Check1, Box::Check4});
-  const pid_t pid = ::fork();
+  Node node;
+  const pid_t pid = node.pid = ::fork();
   if (pid == 0) {
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) ::unsetenv(name);
     const std::string host = "rigctld=127.0.0.1:" + std::to_string(radio.Port());
@@ -82,9 +101,7 @@ TEST(HeadlessNode, announcesTheHourAnswersBoxesAndRereadsOptionsOnHangup) {
       Events(folder),
       testing::Contains(testing::MatchesRegex(R"(MsgBox ".*temperatura.html.*" "Quendal")")));
 
-  ::kill(pid, SIGTERM);
-  int status = 0;
-  ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+  const int status = node.Stop();
   EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << status;
   EXPECT_FALSE(radio.ptt);
 }
