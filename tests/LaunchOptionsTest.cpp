@@ -2,6 +2,7 @@
 #include <gmock/gmock.h>
 
 #include <filesystem>
+#include <sstream>
 
 #include "guard/GuardOptions.h"
 #include "launch/LaunchOptions.h"
@@ -88,27 +89,25 @@ TEST(LaunchOptions, refuseBadTimesStationsAndArgumentsAndHelpShowsThePublicOptio
 
 // The guard reads its command line by the same rules: nothing unknown, no partial number.
 TEST(GuardOptions, takeTheProgramsChoiceAndRefuseWhatTheyDoNotName) {
-  struct Row {
-    std::vector<std::string> arguments;
-    long limitMs;  // -1: refused
+  const std::pair<std::string, long> rows[] = {
+      {"--host rigctld=127.0.0.1:4532", 120'000},
+      {"--host=rigctld=127.0.0.1:4532 --limit 30 --parent 7", 30'000},
+      {"--host rigctld=127.0.0.1:4532 --limit 30s", -1},
+      {"--host rigctld=127.0.0.1:4532 --limit 0", -1},
+      {"--host rigctld=127.0.0.1:4532 --limt 30", -1},
+      {"--host rigctld=127.0.0.1:4532 extra", -1},
+      {"--host sim", -1},
+      {"--limit 30", -1},
   };
-  const std::vector<Row> rows = {
-      {{"--host", "rigctld=127.0.0.1:4532"}, 120'000},
-      {{"--host=rigctld=127.0.0.1:4532", "--limit", "30", "--parent", "7"}, 30'000},
-      {{"--host", "rigctld=127.0.0.1:4532", "--limit", "30s"}, -1},
-      {{"--host", "rigctld=127.0.0.1:4532", "--limit", "0"}, -1},
-      {{"--host", "rigctld=127.0.0.1:4532", "--limt", "30"}, -1},
-      {{"--host", "rigctld=127.0.0.1:4532", "extra"}, -1},
-      {{"--host", "sim"}, -1},
-      {{"--limit", "30"}, -1},
-  };
-  for (const Row& row : rows) {
-    std::vector<std::string> line = row.arguments;
-    line.insert(line.begin(), "quendal-guard");
+  for (const auto& [line, limitMs] : rows) {
+    std::vector<std::string> words{"quendal-guard"};
+    for (std::istringstream in(line); in >> words.emplace_back();) {
+    }
+    words.pop_back();  // the read that found the end
     std::vector<char*> argv;
-    for (std::string& argument : line) argv.push_back(argument.data());
+    for (std::string& word : words) argv.push_back(word.data());
     const auto options = guard::ParseGuardOptions(static_cast<int>(argv.size()), argv.data());
-    EXPECT_EQ(options ? options->limit.count() : -1, row.limitMs) << testing::PrintToString(line);
+    EXPECT_EQ(options ? options->limit.count() : -1, limitMs) << line;
   }
 }
 

@@ -4,7 +4,6 @@
 
 #include <gmock/gmock.h>
 
-#include "clips/WavInfo.h"
 #include "tests/support/Fakes.h"
 
 namespace quendal::test {
@@ -48,22 +47,6 @@ TEST(StationPresenter, playsHandedFilesOneAfterAnotherEachToItsEnd) {
   panel.shown.clear();
   host.SetIpTransmit(true);
   EXPECT_THAT(panel.shown, ElementsAre("rfTransmit desligado", "ipTransmit LIGADO on"));
-}
-
-TEST(WavInfo, measuresAWavFileByItsFrames) {
-  const auto le = [](std::uint32_t value, int bytes) {
-    std::string out;
-    for (int i = 0; i < bytes; ++i) out += static_cast<char>(value >> (8 * i));
-    return out;
-  };
-  // 16-bit stereo at 8000 Hz: 1600 frames last 200 ms.
-  const std::uint32_t data = 1600 * 4;
-  const WavInfo info = ReadWavInfo("RIFF" + le(36 + data, 4) + "WAVEfmt " + le(16, 4) + le(1, 2) +
-                                   le(2, 2) + le(8000, 4) + le(32000, 4) + le(4, 2) + le(16, 2) +
-                                   "data" + le(data, 4) + std::string(data, '\0'));
-  EXPECT_EQ(info.length, std::chrono::milliseconds(200));
-  EXPECT_EQ(info.channels, 2);
-  EXPECT_EQ(forms::StationPresenter::WavLength("/no/such/clip.wav"), std::chrono::milliseconds(0));
 }
 
 }  // namespace

@@ -19,7 +19,8 @@ std::wstring WideFromUtf8(const std::string& utf8) {
 std::string Utf8FromWide(const std::wstring& wide) {
   if (wide.empty() || wide.size() > static_cast<std::size_t>(INT_MAX)) return {};
   const int size = static_cast<int>(wide.size());
-  const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+  const int length =
+      WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
   if (length <= 0) return {};
   std::string utf8(static_cast<std::size_t>(length), '\0');
   WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, utf8.data(), length, nullptr, nullptr);

@@ -1,5 +1,7 @@
 #include "clips/WavClip.h"
 
+#include "clips/WavInfo.h"
+
 #include <gtest/gtest.h>
 
 namespace quendal::test {
@@ -82,6 +84,14 @@ TEST(WavClip, refusesWhatItCannotPlayWithAReason) {
       {"rateBeyondInt", Riff(Fmt(1, 1, 0x80000000u, 16) + Chunk("data", kFour))},
   };
   for (const auto& [name, file] : files) EXPECT_NE(ParseWav(file).error, "") << name;
+}
+
+// 16-bit stereo at 8000 Hz: 1600 frames last 200 ms.
+TEST(WavInfo, measuresAWavFileByItsFrames) {
+  const WavInfo info = ReadWavInfo(Riff(Fmt(1, 2, 8000, 16) + Chunk("data", std::string(6400, 0))));
+  EXPECT_EQ(info.length, std::chrono::milliseconds(200));
+  EXPECT_EQ(info.channels, 2);
+  EXPECT_FALSE(ReadWavFile("/no/such/clip.wav").error.empty());
 }
 
 }  // namespace

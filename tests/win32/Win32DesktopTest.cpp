@@ -127,6 +127,8 @@ struct Rig {
                                         AppInfo{folder.Path().string(), "quendal", "Quendal"}}};
   win32::EventGate gate;
   win32::FrmQuendal window{controller, gate};
+  win32::Win32Clock realClock;
+  win32::TickDriver driver{realClock, gate};
 };
 
 TEST(Win32Windows, controlsStandWhereDesignedWithTheirCaptionAndFace) {
@@ -237,11 +239,8 @@ TEST(Win32Windows, everyControlReachesItsHandler) {
 
 TEST(Win32Windows, ticksGoOnUnderAMessageBoxAndEnterAnswersNo) {
   Rig rig;
-  win32::Win32Clock clock;
   int ticks = 0;
-  win32::TickDriver driver(
-      clock, rig.gate, [] { return true; }, [&ticks] { ++ticks; });
-  driver.Start();
+  rig.driver.Start({[] { return true; }, [&ticks] { ++ticks; }});
   win32::Win32MessageBoxes boxes;
   boxes.SetOwner(rig.window.Handle());
   HWND owner = nullptr;
@@ -262,11 +261,8 @@ TEST(Win32Windows, ticksGoOnUnderAMessageBoxAndEnterAnswersNo) {
 
 TEST(Win32Windows, aPauseDropsTicksKeepsPaintingAndHoldsAClickUntilTheHandlerEnds) {
   Rig rig;
-  win32::Win32Clock clock;
   int ticks = 0;
-  win32::TickDriver driver(
-      clock, rig.gate, [] { return true; }, [&ticks] { ++ticks; });
-  driver.Start();
+  rig.driver.Start({[] { return true; }, [&ticks] { ++ticks; }});
   win32::Win32Pause pause(rig.gate);
   const HWND antenna = rig.window.Find("AniGIF2");
   const HWND sobre = rig.window.Find("Command3");
