@@ -49,14 +49,6 @@ TEST(SyncWatchedClock, asksAtStartAndOnEachNewHourAndLogsOnlyAnUnsynchronisedClo
   }
 }
 
-TEST(SyncWatchedClock, asksNothingWithNoLogToWriteTo) {
-  FakeClock clock;
-  ScriptedSync sync;
-  onair::OnAirLog log(clock, nullptr);
-  onair::SyncWatchedClock(clock, sync, log).Now();
-  EXPECT_EQ(sync.asked, 0);
-}
-
 #ifdef __linux__
 TEST(SystemClockSync, hasTheKernelsAnswer) {
   EXPECT_NE(SystemClockSync().Synchronised(), std::nullopt);
