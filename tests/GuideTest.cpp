@@ -24,7 +24,8 @@ TEST(Guide, quotesTheWindowsOwnWords) {
   for (const forms::Control& control : forms::kFrmQuendal.controls)
     texts.emplace_back(control.caption);
   for (const std::string& text : texts) {
-    if (!text.empty()) EXPECT_NE(guide.find('"' + text + '"'), std::string::npos) << text;
+    if (text.empty()) continue;
+    EXPECT_NE(guide.find('"' + text + '"'), std::string::npos) << text;
   }
 }
 
