@@ -137,15 +137,6 @@ class StationController final : private OptionControls {
   // The keys an announcement speaks: those of the first matching lines of the file.
   std::vector<std::string> SpokenTemperatureKeys();
 
-  // The sequences' fixed waits, in milliseconds: each gives a clip time to play before
-  // the next step. The longest minute clip lasts about 1.9 s.
-  static constexpr int kBeforeClips = 2000;  // after keying, before the first clip
-  static constexpr int kHourClip = 3000;     // the hour clip; on IP, hour and minute queued
-  static constexpr int kMinuteClip = 2000;
-  static constexpr int kTemperatureClipRf = 3000;
-  static constexpr int kTemperatureClipIp = 2000;
-  static constexpr int kAfterBox = 2000;  // a message box closed, before the sequence goes on
-
   // Platform steps. After the program has ended they do nothing, so a sequence that
   // unwinds from a nested end puts nothing more on air.
   void Wait(int milliseconds);

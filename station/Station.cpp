@@ -12,7 +12,7 @@ Station::Station(const LaunchOptions& options, FrontEnd frontEnd, std::ostream* 
       files_(std::filesystem::current_path()),
       logged_(frontEnd_.clock, log, hosts_, frontEnd_.sound, files_, frontEnd_.messages,
               frontEnd_.app.path),
-      controller_(Platform{logged_.hosts, logged_.sound, frontEnd_.pause, files_, frontEnd_.clock,
+      controller_(Platform{logged_.hosts, logged_.sound, frontEnd_.pause, files_, logged_.clock,
                            logged_.messages, frontEnd_.desktop, frontEnd_.app}) {}
 
 void Station::Start() {

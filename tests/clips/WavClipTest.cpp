@@ -1,5 +1,4 @@
 #include "clips/WavClip.h"
-
 #include "clips/WavInfo.h"
 
 #include <gtest/gtest.h>
@@ -82,16 +81,22 @@ TEST(WavClip, refusesWhatItCannotPlayWithAReason) {
       {"noChannels", Riff(Fmt(1, 0, 8000, 16) + Chunk("data", kFour))},
       {"noSamples", Riff(Fmt(1, 1, 8000, 16) + Chunk("data", ""))},
       {"rateBeyondInt", Riff(Fmt(1, 1, 0x80000000u, 16) + Chunk("data", kFour))},
+      {"rateBeyondTheSoundServer", Riff(Fmt(1, 1, 384001, 16) + Chunk("data", kFour))},
   };
   for (const auto& [name, file] : files) EXPECT_NE(ParseWav(file).error, "") << name;
 }
 
-// 16-bit stereo at 8000 Hz: 1600 frames last 200 ms.
-TEST(WavInfo, measuresAWavFileByItsFrames) {
-  const WavInfo info = ReadWavInfo(Riff(Fmt(1, 2, 8000, 16) + Chunk("data", std::string(6400, 0))));
-  EXPECT_EQ(info.length, std::chrono::milliseconds(200));
-  EXPECT_EQ(info.channels, 2);
-  EXPECT_FALSE(ReadWavFile("/no/such/clip.wav").error.empty());
+TEST(WavInfo, measuresTheLengthFromTheHeader) {
+  const std::pair<std::string, long long> files[] = {
+      {Riff(Fmt(1, 1, 8000, 16) + Chunk("data", std::string(16000, '\x01'))), 1000},
+      {Riff(Fmt(1, 2, 48000, 24) + Chunk("data", std::string(28800, '\x01'))), 100},
+      {Riff(Fmt(3, 1, 384000, 32) + Chunk("data", std::string(3840, '\x01'))), 2},
+      // A streamed file's unknown size: the frames it holds.
+      {"RIFF" + Le(~0u, 4) + "WAVE" + Fmt(1, 1, 8000, 8) + "data" + Le(~0u, 4) +
+           std::string(4000, '\x01'),
+       500},
+  };
+  for (const auto& [file, ms] : files) EXPECT_EQ(ReadWavInfo(file).Duration().count(), ms);
 }
 
 }  // namespace

@@ -31,7 +31,9 @@ name=${user##*/}
 folder="C:\\users\\$name\\AppData\\Local\\Programs\\Quendal"
 start="$user/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Quendal.lnk"
 desktop="$user/Desktop/Quendal.lnk"
-installed=("$app/quendal.exe" "$app/quendal-guard.exe" "$app/uninstall.exe" "$start" "$desktop")
+guide="$user/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Guia do Quendal.lnk"
+installed=("$app/quendal.exe" "$app/quendal-guard.exe" "$app/uninstall.exe" "$start" "$desktop"
+  "$app/guia.html" "$guide")
 for file in "${installed[@]}"; do [ -f "$file" ] || fail "not installed: $file"; done
 clips=$(find "$app/hora" "$app/temperatura" -name '*.wav' | wc -l)
 [ "$clips" -eq 125 ] || fail "$clips clips installed"

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "clips/WavInfo.h"
 #include "core/platform/Clock.h"
@@ -101,7 +103,10 @@ void StationPresenter::PlayNext() {
 }
 
 std::chrono::milliseconds StationPresenter::WavLength(const std::string& path) {
-  return ReadWavFile(std::filesystem::u8path(path)).length;
+  std::ifstream file(std::filesystem::u8path(path), std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  const WavInfo info = ReadWavInfo(bytes);
+  return info.error.empty() ? info.Duration() : std::chrono::milliseconds(0);
 }
 
 }  // namespace quendal::forms
