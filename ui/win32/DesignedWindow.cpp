@@ -197,8 +197,12 @@ void DesignedWindow::SetCheck(std::string_view box, int value) {
 }
 
 void DesignedWindow::SetText(std::string_view control, const std::string& utf8) {
+  const HWND handle = Find(control);
+  // The same text again (the lights' and the temperature's, every second) is not
+  // repainted: an idle window's every repaint costs a wake-up of the window system.
+  if (WindowText(handle) == utf8) return;
   programWrites_ = true;
-  SetWindowTextW(Find(control), Wide(utf8).c_str());
+  SetWindowTextW(handle, Wide(utf8).c_str());
   programWrites_ = false;
 }
 
@@ -206,9 +210,28 @@ void DesignedWindow::SetLight(std::string_view shape, COLORREF fill) {
   SetLightFill(Find(shape), fill);
 }
 
+// One timer of the window for all the decorations that share a frame interval: each
+// wake-up of an idle program costs more under wine than the frame it draws.
 void DesignedWindow::RunDecorations(bool run) {
   for (const Made& made : made_) {
-    if (made.control->kind == forms::Kind::AnimatedImage) RunPicture(made.handle, run);
+    const forms::PictureLook look = forms::LookOf(made.control->picture);
+    if (made.control->kind != forms::Kind::AnimatedImage || look.frames < 2) continue;
+    const UINT_PTR timer = kDecorationTimers + static_cast<UINT_PTR>(look.frameMs);
+    if (run) {
+      SetTimer(window_, timer, static_cast<UINT>(look.frameMs), nullptr);
+    } else {
+      KillTimer(window_, timer);
+    }
+  }
+}
+
+void DesignedWindow::AdvanceDecorations(int frameMs) {
+  for (const Made& made : made_) {
+    const forms::PictureLook look = forms::LookOf(made.control->picture);
+    if (made.control->kind == forms::Kind::AnimatedImage && look.frames > 1 &&
+        look.frameMs == frameMs) {
+      AdvancePicture(made.handle);
+    }
   }
 }
 
@@ -236,6 +259,12 @@ LRESULT DesignedWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_SIZE:
       RunDecorations(wParam != SIZE_MINIMIZED);
+      break;
+    case WM_TIMER:
+      if (wParam > kDecorationTimers) {
+        AdvanceDecorations(static_cast<int>(wParam - kDecorationTimers));
+        return 0;
+      }
       break;
     case WM_ACTIVATE:
       if (LOWORD(wParam) == WA_INACTIVE) {

@@ -37,6 +37,9 @@ class DesignedWindow {
 
   // The decorations move only while they can be seen.
   void RunDecorations(bool run);
+  void AdvanceDecorations(int frameMs);
+  // The decorations' timers are this plus their frame interval.
+  static constexpr UINT_PTR kDecorationTimers = 0x1000;
 
   // Tab and Shift+Tab in a designed window move the focus along its designed order;
   // true when `message` was one of them. The message loops ask before translating.

@@ -8,11 +8,19 @@
 namespace quendal::win32 {
 namespace {
 
-constexpr UINT_PTR kFrameTimer = 1;
-
+// The frames, once drawn, side by side in one bitmap of the box's size: a decoration
+// runs all day, and drawing its art anew a few times a second is most of what the idle
+// window costs.
 struct PictureState {
   forms::Picture picture = forms::Picture::None;
   int frame = 0;
+  HBITMAP frames = nullptr;
+  SIZE size{};
+
+  void Forget() {
+    if (frames) DeleteObject(frames);
+    frames = nullptr;
+  }
 };
 
 PictureState* StateOf(HWND box) {
@@ -44,16 +52,26 @@ void PaintPicture(HWND box) {
   const HDC dc = BeginPaint(box, &paint);
   RECT area;
   GetClientRect(box, &area);
+  PictureState* state = StateOf(box);
   const HDC buffer = CreateCompatibleDC(dc);
-  const HBITMAP bitmap = CreateCompatibleBitmap(dc, area.right, area.bottom);
-  const HGDIOBJ old = SelectObject(buffer, bitmap);
-  FillRect(buffer, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-  if (const PictureState* state = StateOf(box)) {
-    DrawDecoration(buffer, state->picture, state->frame, area);
+  if (state && (!state->frames || state->size.cx != area.right || state->size.cy != area.bottom)) {
+    state->Forget();
+    const int count = forms::LookOf(state->picture).frames;
+    state->size = {area.right, area.bottom};
+    state->frames = CreateCompatibleBitmap(dc, area.right * count, area.bottom);
+    const HGDIOBJ blank = SelectObject(buffer, state->frames);
+    for (int frame = 0; frame < count; ++frame) {
+      const RECT place{area.right * frame, 0, area.right * (frame + 1), area.bottom};
+      FillRect(buffer, &place, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+      DrawDecoration(buffer, state->picture, frame, place);
+    }
+    SelectObject(buffer, blank);
   }
-  BitBlt(dc, 0, 0, area.right, area.bottom, buffer, 0, 0, SRCCOPY);
-  SelectObject(buffer, old);
-  DeleteObject(bitmap);
+  if (state) {
+    const HGDIOBJ old = SelectObject(buffer, state->frames);
+    BitBlt(dc, 0, 0, area.right, area.bottom, buffer, area.right * state->frame, 0, SRCCOPY);
+    SelectObject(buffer, old);
+  }
   DeleteDC(buffer);
   EndPaint(box, &paint);
 }
@@ -73,6 +91,7 @@ LRESULT CALLBACK PictureProcedure(HWND box, UINT message, WPARAM wParam, LPARAM 
       SetWindowLongPtrW(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new PictureState));
       return 0;
     case WM_NCDESTROY:
+      if (state) state->Forget();
       delete state;
       SetWindowLongPtrW(box, GWLP_USERDATA, 0);
       break;
@@ -80,12 +99,6 @@ LRESULT CALLBACK PictureProcedure(HWND box, UINT message, WPARAM wParam, LPARAM 
       return 1;
     case WM_PAINT:
       PaintPicture(box);
-      return 0;
-    case WM_TIMER:
-      if (state && wParam == kFrameTimer) {
-        state->frame = (state->frame + 1) % forms::LookOf(state->picture).frames;
-        InvalidateRect(box, nullptr, FALSE);  // only its own rectangle
-      }
       return 0;
     default:
       break;
@@ -110,6 +123,7 @@ void RegisterOwnControls() {
 }
 
 void SetLightFill(HWND light, COLORREF fill) {
+  if (LightFill(light) == fill) return;  // nothing to repaint
   SetWindowLongPtrW(light, GWLP_USERDATA, static_cast<LONG_PTR>(fill));
   InvalidateRect(light, nullptr, FALSE);
 }
@@ -119,18 +133,18 @@ COLORREF LightFill(HWND light) {
 }
 
 void SetPicture(HWND box, forms::Picture picture) {
-  if (PictureState* state = StateOf(box)) *state = {picture, 0};
+  if (PictureState* state = StateOf(box)) {
+    state->Forget();
+    *state = {picture, 0};
+  }
   InvalidateRect(box, nullptr, FALSE);
 }
 
-void RunPicture(HWND box, bool run) {
-  const PictureState* state = StateOf(box);
-  if (!state || forms::LookOf(state->picture).frames < 2) return;
-  if (run) {
-    SetTimer(box, kFrameTimer, static_cast<UINT>(forms::LookOf(state->picture).frameMs), nullptr);
-  } else {
-    KillTimer(box, kFrameTimer);
-  }
+void AdvancePicture(HWND box) {
+  PictureState* state = StateOf(box);
+  if (!state) return;
+  state->frame = (state->frame + 1) % forms::LookOf(state->picture).frames;
+  InvalidateRect(box, nullptr, FALSE);  // only its own rectangle
 }
 
 int PictureFrame(HWND box) {

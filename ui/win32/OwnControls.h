@@ -17,9 +17,9 @@ void RegisterOwnControls();
 void SetLightFill(HWND light, COLORREF fill);
 COLORREF LightFill(HWND light);
 
-// What a picture box shows; it owns nothing else and moves only while running.
+// What a picture box shows; it owns nothing else and moves a frame on when told.
 void SetPicture(HWND box, forms::Picture picture);
-void RunPicture(HWND box, bool run);
+void AdvancePicture(HWND box);
 int PictureFrame(HWND box);
 
 }  // namespace quendal::win32
