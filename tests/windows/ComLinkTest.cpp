@@ -11,6 +11,7 @@
 #include <chrono>
 #include <functional>
 #include <thread>
+#include <vector>
 
 #include "guard/windows/GuardProcess.h"
 #include "host/echolink/ComInit.h"
@@ -53,34 +54,39 @@ void SetServerCommand(const std::wstring& command) {
   }
 }
 
-// Parameter: served out of process. The cases share the registry: one at a time.
-class ComLink : public ::testing::TestWithParam<bool> {
+// The double's state file, its registration and the servers it ran, one test's.
+class DoubleRig {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(com_.Joined());
-    WriteBytes(state_, "");
-    SetServerCommand({});
-    if (GetParam()) {
-      RegisterServer();
-    } else {
-      ASSERT_HRESULT_SUCCEEDED(
-          CoRegisterClassObject(fake_echo::EchoClass(), fake_echo::NewClassFactory(state_.native()),
-                                CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &cookie_));
-    }
-    host_ = std::dynamic_pointer_cast<EchoLinkHost>(EchoLinkHostFactory().Create());
-    ASSERT_NE(host_, nullptr);
-  }
-  void RegisterServer() {
+  void Register() {
     const fs::path exe = Beside(L"fake_echo_server.exe");
-    ITypeLib* library = nullptr;  // in the EXE, for the standard marshaller
+    // The type library, in the EXE, for the standard marshaller: registered as the host
+    // registers its own, under the entry of the server's own word size.
+    ITypeLib* library = nullptr;
     ASSERT_HRESULT_SUCCEEDED(LoadTypeLibEx(exe.c_str(), REGKIND_REGISTER, &library));
     library->Release();
-    SetServerCommand(L"\"" + exe.native() + L"\" --state \"" + state_.native() + L"\"");
+    HKEY entry = nullptr;
+    const wchar_t* kind = sizeof(void*) == 8 ? L"win64" : L"win32";
+    ASSERT_EQ(RegOpenKeyExW(HKEY_CLASSES_ROOT,
+                            (std::wstring(L"TypeLib\\{5B0C8E3E-2F7A-4C55-9E61-3A8D7B2C4F10}\\1.0\\0\\") +
+                             kind)
+                                .c_str(),
+                            0, KEY_READ, &entry),
+              ERROR_SUCCESS)
+        << "no " << fs::path(kind).string() << " entry";
+    RegCloseKey(entry);
+    command_ = L"\"" + exe.native() + L"\" --state \"" + state_.native() + L"\"";
+    SetServerCommand(command_);
   }
-  void TearDown() override {
-    host_.reset();
-    if (cookie_ != 0) CoRevokeClassObject(cookie_);
-    EXPECT_TRUE(ObjectsReleased()) << "the double's server did not end";
+  // The host program started by its operator, not by COM.
+  void StartServer() {
+    std::wstring command = command_ + L" -Embedding";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION server{};
+    ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               nullptr, &startup, &server));
+    CloseHandle(server.hThread);
+    CloseHandle(server.hProcess);
   }
 
   // The calls the double has seen since the last look.
@@ -89,27 +95,70 @@ class ComLink : public ::testing::TestWithParam<bool> {
     fs::remove(state_.native() + L".log");
     return log;
   }
-  HANDLE Server() {
-    DWORD pid = 0;
-    std::ifstream(fs::path(state_.native() + L".pid")) >> pid;
-    return pid == 0 ? nullptr : OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, pid);
+  // Every server process the double ran, oldest first.
+  std::vector<DWORD> Servers() {
+    std::vector<DWORD> pids;
+    std::ifstream list(fs::path(state_.native() + L".pid"));
+    for (DWORD pid = 0; list >> pid;) pids.push_back(pid);
+    return pids;
   }
-  // In this process, by the double's count; out of it, by its server ending (one that
-  // does not end is ended, so the next case starts clean).
-  bool ObjectsReleased() {
-    if (!GetParam()) return fake_echo::Outstanding() == 0;
-    HANDLE server = Server();
-    const bool ended = !server || WaitForSingleObject(server, 10000) == WAIT_OBJECT_0;
-    if (server && !ended) TerminateProcess(server, 1);
-    if (server) CloseHandle(server);
+  HANDLE Server() {
+    const std::vector<DWORD> pids = Servers();
+    return pids.empty() ? nullptr
+                        : OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, pids.back());
+  }
+  // Whether every server ended by itself; one that does not is ended, so the next case
+  // starts clean.
+  bool ServersEnded() {
+    bool ended = true;
+    for (const DWORD pid : Servers()) {
+      HANDLE server = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, pid);
+      if (server == nullptr) continue;
+      if (WaitForSingleObject(server, 10000) != WAIT_OBJECT_0) {
+        ended = false;
+        TerminateProcess(server, 1);
+      }
+      CloseHandle(server);
+    }
     fs::remove(state_.native() + L".pid");
     return ended;
   }
 
-  ComInit com_;
   ScratchFolder folder_;
   const fs::path state_ = folder_ / "state.txt";
-  DWORD cookie_ = 0;
+  std::wstring command_;
+};
+
+// Makes the double's object in the link's own apartment, as an in-process server would.
+echolink::ComMaker InProcessDouble(const fs::path& state) {
+  return [state](echolink::IEchoAutomation** object) {
+    IClassFactory* factory = fake_echo::NewClassFactory(state.native());
+    const HRESULT result =
+        factory->CreateInstance(nullptr, echolink::kEchoInterface, reinterpret_cast<void**>(object));
+    factory->Release();
+    return result;
+  };
+}
+
+// Parameter: served out of process. The cases share the registry: one at a time.
+class ComLink : public DoubleRig, public ::testing::TestWithParam<bool> {
+ protected:
+  void SetUp() override {
+    WriteBytes(state_, "");
+    SetServerCommand({});
+    if (GetParam()) Register();
+    auto factory = GetParam() ? EchoLinkHostFactory()
+                              : EchoLinkHostFactory({}, InProcessDouble(state_));
+    host_ = std::dynamic_pointer_cast<EchoLinkHost>(factory.Create());
+    ASSERT_NE(host_, nullptr);
+  }
+  void TearDown() override {
+    host_.reset();
+    EXPECT_TRUE(ObjectsReleased()) << "the double's server did not end";
+  }
+  // In this process, by the double's count; out of it, by its servers ending.
+  bool ObjectsReleased() { return GetParam() ? ServersEnded() : fake_echo::Outstanding() == 0; }
+
   std::shared_ptr<EchoLinkHost> host_;
 };
 
@@ -180,24 +229,13 @@ TEST_P(ComLink, theLinkSwitchesOffWhatItLeftOnAndLetsTheObjectGo) {
             "RfTransmit 0\nIpTransmit 0\n");
 }
 
-// No object without COM on the calling thread or without the host's class; a host whose
-// process dies fails every call, none hangs, and letting it go is safe.
-TEST_P(ComLink, noHostWithoutComOrItsClassAndADeadHostFailsEveryCall) {
-  std::shared_ptr<HostObject> created = std::make_shared<UnavailableHost>();
+// No object without the host's class; the link makes its object in an apartment of its
+// own, so a caller with no COM at all gets one.
+TEST_P(ComLink, noHostWithoutItsClassWhateverTheCallersApartment) {
+  std::shared_ptr<HostObject> created;
   std::thread([&] { created = EchoLinkHostFactory().Create(); }).join();
-  EXPECT_EQ(created, nullptr);
-  if (!GetParam()) return;
-  ASSERT_EQ(host_->ConnectedCount(), 0);
-  HANDLE server = Server();
-  ASSERT_TRUE(TerminateProcess(server, 9));
-  ASSERT_EQ(WaitForSingleObject(server, 10000), WAIT_OBJECT_0);
-  CloseHandle(server);
-  const auto started = std::chrono::steady_clock::now();
-  EXPECT_EQ(host_->RadioReceiving(), std::nullopt);
-  EXPECT_FALSE(host_->SetRfTransmit(true));
-  EXPECT_TRUE(host_->HostGone());
-  EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(20));
-  host_.reset();
+  EXPECT_EQ(created != nullptr, GetParam());
+  created.reset();
   SetServerCommand({});
   EXPECT_EQ(EchoLinkHostFactory().Create(), nullptr);
 }
@@ -236,6 +274,83 @@ TEST_P(ComLink, theGuardReleasesAKilledProgramsTransmitterAndOneKeyedTooLong) {
 INSTANTIATE_TEST_SUITE_P(Served, ComLink, ::testing::Bool(), [](const auto& outOfProcess) {
   return outOfProcess.param ? "outOfProcess" : "inProcess";
 });
+
+
+// What the host program does to a link that has keyed for an announcement.
+struct HostFault {
+  const char* name;
+  const char* state;  // the double's answers from the fault on; "kill" ends its process
+  bool operatorStartsHost;  // the operator starts the host again, after the first release
+};
+void PrintTo(const HostFault& fault, std::ostream* out) { *out << fault.name; }
+
+// The link keys, the host fails, and the program goes on as its ticks would: a release
+// asked at once, then a tick a second asking the release again with a read of the lights.
+// The first call fails by its deadline, later ones at once, and the lights read nothing
+// (green); no host is started but by the operator, nor looked for while a call still
+// hangs in it; a host started again is attached within a look and confirms the release,
+// and the next announcement keys on it.
+class HostFaults : public DoubleRig, public ::testing::TestWithParam<HostFault> {
+ protected:
+  void SetUp() override {
+    WriteBytes(state_, "");
+    Register();
+    host_ = EchoLinkHostFactory().Create();
+    ASSERT_NE(host_, nullptr);
+  }
+  void TearDown() override {
+    host_.reset();
+    ServersEnded();
+  }
+  std::shared_ptr<HostObject> host_;
+};
+
+TEST_P(HostFaults, theLinkGoesOnAndComesBackOnlyToARunningHost) {
+  const HostFault& fault = GetParam();
+  using Clock = std::chrono::steady_clock;
+  ASSERT_TRUE(host_->SetRfTransmit(true));
+  if (std::string(fault.state) == "kill") {
+    HANDLE server = Server();
+    ASSERT_TRUE(TerminateProcess(server, 9));
+    WaitForSingleObject(server, 10000);
+    CloseHandle(server);
+  } else {
+    WriteBytes(state_, fault.state);
+  }
+  auto started = Clock::now();
+  EXPECT_FALSE(host_->SetRfTransmit(false));
+  EXPECT_LT(Clock::now() - started, 1500ms) << "the deadline";
+  WriteBytes(state_, "");
+  EXPECT_FALSE(host_->Reachable());
+  if (fault.operatorStartsHost) StartServer();
+  Calls();
+  bool confirmed = false;
+  for (int tick = 0; tick < 8 && !confirmed; ++tick) {
+    Sleep(1000);
+    started = Clock::now();
+    const std::optional<bool> light = host_->RadioReceiving();
+    confirmed = host_->SetRfTransmit(false);
+    EXPECT_EQ(light.has_value(), confirmed);
+    EXPECT_LT(Clock::now() - started, 1500ms) << "tick " << tick;
+    EXPECT_EQ(host_->Reachable(), confirmed);
+  }
+  EXPECT_EQ(confirmed, fault.operatorStartsHost);
+  EXPECT_EQ(Servers().size(), fault.operatorStartsHost ? 2U : 1U) << "a host was started";
+  if (!confirmed) {
+    EXPECT_EQ(Calls(), "");
+    return;
+  }
+  EXPECT_TRUE(host_->SetRfTransmit(true));
+  EXPECT_TRUE(host_->SetRfTransmit(false));
+  EXPECT_EQ(Calls(), "RadioReceiving\nRfTransmit 0\nRfTransmit -1\nRfTransmit 0\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Matrix, HostFaults,
+    ::testing::Values(HostFault{"endedMidAnnouncementThenStartedAgain", "kill", true},
+                      HostFault{"endedAndNeverStartedAgain", "kill", false},
+                      HostFault{"hangs10sMidAnnouncement", "RfTransmit=hang\n", false}),
+    [](const auto& fault) { return std::string(fault.param.name); });
 
 // A thread already in the multithreaded apartment is refused and left in it.
 TEST(ComInit, leavesAnotherApartmentAlone) {
