@@ -102,15 +102,13 @@ std::optional<bool> EchoLinkHost::ReadFlag(HRESULT (*read)(IEchoAutomation&, VAR
 }
 
 std::optional<bool> EchoLinkHost::RadioReceiving() {
-  return ReadFlag([](IEchoAutomation& echo, VARIANT_BOOL* value) {
-    return echo.get_RadioReceiving(value);
-  });
+  return ReadFlag(
+      [](IEchoAutomation& echo, VARIANT_BOOL* value) { return echo.get_RadioReceiving(value); });
 }
 
 std::optional<bool> EchoLinkHost::InternetReceiving() {
-  return ReadFlag([](IEchoAutomation& echo, VARIANT_BOOL* value) {
-    return echo.get_InternetReceiving(value);
-  });
+  return ReadFlag(
+      [](IEchoAutomation& echo, VARIANT_BOOL* value) { return echo.get_InternetReceiving(value); });
 }
 
 std::optional<std::int32_t> EchoLinkHost::ConnectedCount() {
@@ -123,8 +121,7 @@ std::optional<std::int32_t> EchoLinkHost::ConnectedCount() {
   return static_cast<std::int32_t>(answer->value);
 }
 
-bool EchoLinkHost::Switch(bool on, bool& asked,
-                          HRESULT (*write)(IEchoAutomation&, VARIANT_BOOL)) {
+bool EchoLinkHost::Switch(bool on, bool& asked, HRESULT (*write)(IEchoAutomation&, VARIANT_BOOL)) {
   if (on) asked = true;
   const std::optional<ComAnswer> answer =
       Ask([on, write](IEchoAutomation& echo) { return ComAnswer{write(echo, ToVariantBool(on))}; });

@@ -75,8 +75,7 @@ HRESULT CreateEchoObject(echolink::IEchoAutomation** object);
 
 class EchoLinkHostFactory final : public HostFactory {
  public:
-  explicit EchoLinkHostFactory(ComLinkTimes times = {},
-                               echolink::ComMaker make = CreateEchoObject,
+  explicit EchoLinkHostFactory(ComLinkTimes times = {}, echolink::ComMaker make = CreateEchoObject,
                                std::function<bool()> hostRunning = nullptr);
 
   // nullptr when the object cannot be made in time (host not installed or not

@@ -66,12 +66,13 @@ class DoubleRig {
     library->Release();
     HKEY entry = nullptr;
     const wchar_t* kind = sizeof(void*) == 8 ? L"win64" : L"win32";
-    ASSERT_EQ(RegOpenKeyExW(HKEY_CLASSES_ROOT,
-                            (std::wstring(L"TypeLib\\{5B0C8E3E-2F7A-4C55-9E61-3A8D7B2C4F10}\\1.0\\0\\") +
-                             kind)
-                                .c_str(),
-                            0, KEY_READ, &entry),
-              ERROR_SUCCESS)
+    ASSERT_EQ(
+        RegOpenKeyExW(
+            HKEY_CLASSES_ROOT,
+            (std::wstring(L"TypeLib\\{5B0C8E3E-2F7A-4C55-9E61-3A8D7B2C4F10}\\1.0\\0\\") + kind)
+                .c_str(),
+            0, KEY_READ, &entry),
+        ERROR_SUCCESS)
         << "no " << fs::path(kind).string() << " entry";
     RegCloseKey(entry);
     command_ = L"\"" + exe.native() + L"\" --state \"" + state_.native() + L"\"";
@@ -133,8 +134,8 @@ class DoubleRig {
 echolink::ComMaker InProcessDouble(const fs::path& state) {
   return [state](echolink::IEchoAutomation** object) {
     IClassFactory* factory = fake_echo::NewClassFactory(state.native());
-    const HRESULT result =
-        factory->CreateInstance(nullptr, echolink::kEchoInterface, reinterpret_cast<void**>(object));
+    const HRESULT result = factory->CreateInstance(nullptr, echolink::kEchoInterface,
+                                                   reinterpret_cast<void**>(object));
     factory->Release();
     return result;
   };
@@ -147,8 +148,8 @@ class ComLink : public DoubleRig, public ::testing::TestWithParam<bool> {
     WriteBytes(state_, "");
     SetServerCommand({});
     if (GetParam()) Register();
-    auto factory = GetParam() ? EchoLinkHostFactory()
-                              : EchoLinkHostFactory({}, InProcessDouble(state_));
+    auto factory =
+        GetParam() ? EchoLinkHostFactory() : EchoLinkHostFactory({}, InProcessDouble(state_));
     host_ = std::dynamic_pointer_cast<EchoLinkHost>(factory.Create());
     ASSERT_NE(host_, nullptr);
   }
@@ -275,11 +276,10 @@ INSTANTIATE_TEST_SUITE_P(Served, ComLink, ::testing::Bool(), [](const auto& outO
   return outOfProcess.param ? "outOfProcess" : "inProcess";
 });
 
-
 // What the host program does to a link that has keyed for an announcement.
 struct HostFault {
   const char* name;
-  const char* state;  // the double's answers from the fault on; "kill" ends its process
+  const char* state;        // the double's answers from the fault on; "kill" ends its process
   bool operatorStartsHost;  // the operator starts the host again, after the first release
 };
 void PrintTo(const HostFault& fault, std::ostream* out) { *out << fault.name; }
