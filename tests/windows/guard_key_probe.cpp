@@ -1,8 +1,7 @@
 // A program that keys through its guarded link and waits to be killed:
-// guard_key_probe STATE. Its own link reaches the host's double in this process, logging
-// to STATE.log; the guard's release comes through an object of the guard's own. The
-// double's class is registered in the multithreaded apartment, where the link makes its
-// object.
+// guard_key_probe STATE. Its own link reaches the host's double in this process (in the
+// multithreaded apartment, the link's), logging to STATE.log; the guard's release comes
+// through an object of the guard's own.
 #include <objbase.h>
 #include <shellapi.h>
 #include <windows.h>
