@@ -10,13 +10,16 @@
 #include <algorithm>
 #include <chrono>
 #include <functional>
+#include <sstream>
 #include <thread>
 #include <vector>
 
 #include "guard/windows/GuardProcess.h"
 #include "host/echolink/ComInit.h"
 #include "host/echolink/EchoLinkHost.h"
+#include "onair/LoggedPlatform.h"
 #include "tests/support/FakeEchoHost.h"
+#include "tests/support/Fakes.h"
 #include "tests/support/ScratchFolder.h"
 
 namespace quendal::test {
@@ -39,14 +42,15 @@ fs::path Beside(const wchar_t* name) {
   return fs::path(self).parent_path() / name;
 }
 
-// Starts a program; the caller closes its handles (null when it did not start).
-PROCESS_INFORMATION Launch(std::wstring command) {
+// Starts a program; its process handle, for the caller to close (null when it did not start).
+HANDLE Launch(std::wstring command) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
   CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                  &process);
-  return process;
+  CloseHandle(process.hThread);
+  return process.hProcess;
 }
 
 // Where COM starts the double's server; an empty command leaves the class unregistered.
@@ -89,15 +93,13 @@ class DoubleRig {
     fs::remove(state_.native() + L".log");
     return log;
   }
-  // Every server process the double ran, oldest first.
   std::vector<DWORD> Servers() {
     std::vector<DWORD> pids;
     std::ifstream list(fs::path(state_.native() + L".pid"));
     for (DWORD pid = 0; list >> pid;) pids.push_back(pid);
     return pids;
   }
-  // Whether every server ended by itself; one that does not is ended, so the next case
-  // starts clean.
+  // Whether each server the double ran ended by itself; one that did not is ended.
   bool ServersEnded() {
     bool ended = true;
     for (const DWORD pid : Servers()) {
@@ -152,7 +154,6 @@ class ComLink : public LinkRig<bool> {
     host_.reset();
     EXPECT_TRUE(ObjectsReleased()) << "the double's server did not end";
   }
-  // In this process, by the double's count; out of it, by its servers ending.
   bool ObjectsReleased() { return GetParam() ? ServersEnded() : fake_echo::Outstanding() == 0; }
 };
 
@@ -240,13 +241,12 @@ TEST_P(ComLink, theGuardReleasesAKilledProgramsTransmitterAndOneKeyedTooLong) {
   const auto logIs = [&](const char* calls) {
     return [this, calls] { return ReadBytes(state_.native() + L".log") == calls; };
   };
-  const PROCESS_INFORMATION probe =
+  const HANDLE probe =
       Launch(L"\"" + Beside(L"guard_key_probe.exe").native() + L"\" \"" + state_.native() + L"\"");
-  ASSERT_NE(probe.hProcess, nullptr);
+  ASSERT_NE(probe, nullptr);
   const bool keyed = Within(20s, logIs("RfTransmit -1\n"));
-  TerminateProcess(probe.hProcess, 9);
-  CloseHandle(probe.hThread);
-  CloseHandle(probe.hProcess);
+  TerminateProcess(probe, 9);
+  CloseHandle(probe);
   ASSERT_TRUE(keyed);
   EXPECT_TRUE(Within(10s, logIs("RfTransmit -1\nRfTransmit 0\nRfTransmit 0\n"))) << Calls();
   Calls();
@@ -284,7 +284,11 @@ class HostFaults : public LinkRig<HostFault> {
 
 TEST_P(HostFaults, theLinkGoesOnAndComesBackOnlyToARunningHost) {
   const HostFault& fault = GetParam();
-  ASSERT_TRUE(host_->SetRfTransmit(true));
+  std::ostringstream aired;  // the on-air log
+  FakeClock clock;
+  onair::OnAirLog log(clock, &aired);
+  onair::LoggedHost link(host_, log, "");
+  ASSERT_TRUE(link.SetRfTransmit(true));
   if (std::string(fault.state) == "kill") {
     HANDLE server = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, Servers().back());
     ASSERT_TRUE(TerminateProcess(server, 9));
@@ -294,28 +298,25 @@ TEST_P(HostFaults, theLinkGoesOnAndComesBackOnlyToARunningHost) {
     WriteBytes(state_, fault.state);
   }
   auto started = std::chrono::steady_clock::now();
-  EXPECT_FALSE(host_->SetRfTransmit(false));
+  EXPECT_FALSE(link.SetRfTransmit(false));
   EXPECT_LT(std::chrono::steady_clock::now() - started, 1500ms) << "the deadline";
   WriteBytes(state_, "");
-  if (fault.operatorStartsHost) {  // by its operator, not by COM
-    const PROCESS_INFORMATION server = Launch(command_ + L" -Embedding");
-    CloseHandle(server.hThread);
-    CloseHandle(server.hProcess);
-  }
+  if (fault.operatorStartsHost) CloseHandle(Launch(command_ + L" -Embedding"));  // not by COM
   Calls();
   bool confirmed = false;
   for (int tick = 0; tick < 8 && !confirmed; ++tick) {
     Sleep(1000);
     started = std::chrono::steady_clock::now();
-    const std::optional<bool> light = host_->RadioReceiving();
-    confirmed = host_->SetRfTransmit(false);
+    const std::optional<bool> light = link.RadioReceiving();
+    confirmed = link.SetRfTransmit(false);
     EXPECT_EQ(light.has_value(), confirmed);
     EXPECT_LT(std::chrono::steady_clock::now() - started, 1500ms) << "tick " << tick;
-    EXPECT_EQ(host_->Reachable(), confirmed);
   }
   EXPECT_EQ(confirmed, fault.operatorStartsHost);
   EXPECT_EQ(Servers().size(), fault.operatorStartsHost ? 2U : 1U) << "a host was started";
-  EXPECT_EQ(host_->SetRfTransmit(true), confirmed) << "the next announcement";
+  EXPECT_EQ(link.SetRfTransmit(true), confirmed) << "the next announcement";
+  // Only the link's own lines, gone and back, hold an H.
+  EXPECT_EQ(std::ranges::count(aired.str(), 'H'), confirmed ? 2 : 1) << aired.str();
   EXPECT_EQ(Calls(), confirmed ? "RadioReceiving\nRfTransmit 0\nRfTransmit -1\n" : "");
 }
 
