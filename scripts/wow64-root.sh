@@ -87,6 +87,9 @@ if ! valid; then
   say "making the WoW64 root in $root (about 2 minutes)"
   for old in "$cache"/*/; do [ "$old" = "$root/" ] || rm -rf --one-file-system "$old"; done
   rm -rf --one-file-system "$root" "$root.new"
+  command -v debootstrap >/dev/null ||
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq -o DPkg::Lock::Timeout=600 \
+      --no-install-recommends debootstrap >/dev/null
   debootstrap --variant=minbase trixie "$root.new" "$mirror" >"$cache/debootstrap.log" 2>&1 || {
     tail -n 20 "$cache/debootstrap.log" >&2
     exit 1
