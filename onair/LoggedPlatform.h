@@ -9,6 +9,8 @@
 #include "host/HostObject.h"
 #include "onair/OnAirEvents.h"
 #include "onair/OnAirLog.h"
+#include "onair/SyncWatchedClock.h"
+#include "platform/SystemClockSync.h"
 
 // The platform services through which the program reaches the air, each writing a line to
 // the on-air log for what it did. Paths are written relative to the program's folder, as
@@ -91,20 +93,24 @@ class LoggedMessageBoxes final : public MessageBoxes {
   OnAirLog& log_;
 };
 
-// The on-air log and the three services writing to it, as a program hands them to its
+// The on-air log and the four services writing to it, as a program hands them to its
 // controller in place of its own. With no stream, the services only pass calls on.
 struct LoggedServices {
-  LoggedServices(Clock& clock, std::ostream* out, HostFactory& realHosts, SoundOutput& realSound,
-                 FileAccess& files, MessageBoxes& boxes, const std::string& folder)
-      : log(clock, out),
+  LoggedServices(Clock& realClock, std::ostream* out, HostFactory& realHosts,
+                 SoundOutput& realSound, FileAccess& files, MessageBoxes& boxes,
+                 const std::string& folder)
+      : log(realClock, out),
         hosts(realHosts, log, folder),
         sound(realSound, files, log, folder),
-        messages(boxes, log) {}
+        messages(boxes, log),
+        clock(realClock, sync, log) {}
 
   OnAirLog log;
   LoggedHostFactory hosts;
   LoggedSound sound;
   LoggedMessageBoxes messages;
+  SystemClockSync sync;
+  SyncWatchedClock clock;
 };
 
 }  // namespace quendal::onair

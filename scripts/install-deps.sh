@@ -16,13 +16,14 @@ packages=(
   clang
   desktop-file-utils appstream
   dpkg-dev lintian
+  cmark
 )
 if [ "${1:-}" = "--windows" ]; then
   packages=(
     cmake ninja-build googletest espeak-ng sox
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
     wine wine64 fonts-wine fonts-liberation
-    nsis zip binutils
+    nsis zip binutils cmark
   )
 elif [ "${1:-}" = "--wine32" ]; then
   packages=(wine32:i386)

@@ -34,7 +34,9 @@ start="$user/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Quendal.lnk"
 desktop="$user/Desktop/Quendal.lnk"
 # The Startup folder, in whichever case this system spells it (wine: StartUp).
 startup=$(find "${start%/*}" -maxdepth 1 -iname startup -type d)/Quendal.lnk
-installed=("$app/quendal.exe" "$app/quendal-guard.exe" "$app/uninstall.exe" "$start" "$desktop")
+guide="$user/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Guia do Quendal.lnk"
+installed=("$app/quendal.exe" "$app/quendal-guard.exe" "$app/uninstall.exe" "$start" "$desktop"
+  "$app/guia.html" "$guide")
 for file in "${installed[@]}"; do [ -f "$file" ] || fail "not installed: $file"; done
 [ ! -e "$startup" ] || fail "started with Windows unasked"
 "$run" "$setup" /S /INICIAR
