@@ -3,6 +3,7 @@
 #   scripts/install-deps.sh            packages to build and test everything
 #   scripts/install-deps.sh --windows  the Windows cross builds (64-bit for the tests under
 #                                      wine, 32-bit for the packages), NSIS and zip
+#   scripts/install-deps.sh --wine32   wine for 32-bit programs, where the kernel runs them
 #   scripts/install-deps.sh --format   clang-format, for scripts/check-format.sh
 set -euo pipefail
 
@@ -24,6 +25,8 @@ if [ "${1:-}" = "--windows" ]; then
     wine wine64 fonts-wine fonts-liberation
     nsis zip binutils cmark
   )
+elif [ "${1:-}" = "--wine32" ]; then
+  packages=(wine32:i386)
 elif [ "${1:-}" = "--format" ]; then
   packages=(clang-format)
 fi
@@ -39,6 +42,7 @@ echo "Installing: ${missing[*]}"
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 export DEBIAN_FRONTEND=noninteractive
+if [ "${1:-}" = "--wine32" ]; then $sudo dpkg --add-architecture i386; fi
 $sudo apt-get update -qq
 # Another install already running is waited for, not failed on.
 $sudo apt-get install -y -qq -o DPkg::Lock::Timeout=600 --no-install-recommends "${missing[@]}"
