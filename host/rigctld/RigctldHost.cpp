@@ -4,39 +4,72 @@
 
 namespace quendal {
 
-RigctldHost::RigctldHost(RigctldAddress address, std::chrono::milliseconds deadline)
-    : connection_(std::move(address), deadline) {
+namespace {
+
+ReleaseDoubt::Time Now() { return std::chrono::steady_clock::now(); }
+
+}  // namespace
+
+RigctldHost::RigctldHost(RigctldAddress address, std::chrono::milliseconds deadline,
+                         std::chrono::milliseconds queueWindow)
+    : connection_(std::move(address), deadline), doubt_(queueWindow) {
   transmitter_release::Install();
 }
 
 RigctldHost::~RigctldHost() { transmitter_release::ReleaseNow(); }
 
 std::optional<bool> RigctldHost::RadioReceiving() {
-  const std::optional<std::string> reply = connection_.Exchange("\\get_dcd");
+  const std::optional<std::string> reply = Ask("\\get_dcd");
   if (reply == "1") return true;
   if (reply == "0") return false;
   return std::nullopt;  // no answer, or "RPRT -N"
 }
 
-bool RigctldHost::SetRfTransmit(bool on) {
+bool RigctldHost::SetRfTransmit(bool on) { return on ? Key() : Release(); }
+
+bool RigctldHost::Key() {
   // Armed before "T 1" leaves: a signal that comes while it is in flight must find the
   // release ready, since the radio may key before the reply arrives.
-  if (on) ArmRelease();
-  const std::optional<std::string> reply = connection_.Exchange(on ? "T 1" : "T 0");
-  const bool taken = reply == "RPRT 0";
-  if (on) {
-    // Even a failed key request may have reached the radio, perhaps over a connection
-    // made afresh: armed again with the address it went to.
-    ArmRelease();
-  } else if (taken) {
+  ArmRelease();
+  keyedHere_ = true;
+  const std::optional<std::string> reply = Ask("T 1");
+  // Even a failed key request may have reached the radio, perhaps over a connection
+  // made afresh: armed again with the address it went to.
+  ArmRelease();
+  // A refusal is an answer: only a request left unanswered may still be queued.
+  if (!reply) doubt_.Begin(Now());
+  return reply == "RPRT 0";
+}
+
+bool RigctldHost::Release() {
+  if (!keyedHere_ && !doubt_.Active()) doubt_.Begin(Now());
+  const bool settled = doubt_.Active() ? ReleaseOnTheRadiosWord() : Ask("T 0") == "RPRT 0";
+  if (settled) {
     transmitter_release::Disarm();
+    doubt_.End();
+    keyedHere_ = false;
   }
-  return taken;
+  return settled;
+}
+
+bool RigctldHost::ReleaseOnTheRadiosWord() {
+  if (!doubt_.SaidOffLast() && Ask("T 0") != "RPRT 0") return doubt_.HeardPtt(true), false;
+  const std::optional<std::string> ptt = pttReadable_ ? Ask("t") : std::nullopt;
+  // "RPRT -N": this radio cannot say, so "T 0" goes on every call for the window.
+  if (ptt && ptt->starts_with("RPRT")) pttReadable_ = false;
+  doubt_.HeardPtt(!pttReadable_ || ptt != "0");
+  return doubt_.Settled(Now(), pttReadable_);
+}
+
+std::optional<std::string> RigctldHost::Ask(std::string_view command) {
+  std::optional<std::string> reply = connection_.Exchange(command);
+  if (!reply) doubt_.Stalled(Now());
+  return reply;
 }
 
 void RigctldHost::ArmRelease() {
   // A link that has never connected has no address yet to release at.
-  if (connection_.PeerAddressLength() == 0) connection_.Exchange("\\get_dcd");
+  if (connection_.PeerAddressLength() == 0) Ask("\\get_dcd");
   transmitter_release::Arm(connection_.PeerAddress(), connection_.PeerAddressLength());
 }
 

@@ -105,6 +105,34 @@ TEST(RigctldHost, everyCallKeepsItsDeadlineAndItsValueWhateverTheDaemonSends) {
   }
 }
 
+// A key request answered too late may still be in the daemon's queue and key the radio
+// after the release that follows it: that release holds only once the radio has said 0 a
+// few times over the window, and asks again until then; a radio that cannot say its PTT
+// is asked to release on every call for the window. The guard's link, which never keyed,
+// releases a program's key the same way.
+TEST(RigctldHost, aKeyRequestLeftUnansweredIsReleasedOnlyOnTheRadiosWord) {
+  for (const auto& [name, readable, byGuard] : {std::tuple{"read back", true, false},
+                                                {"unreadable", false, false},
+                                                {"guard", true, true}}) {
+    FakeRigctld radio;
+    radio.keyAfterNextRelease = true;
+    radio.pttReadable = readable;
+    RigctldHost program({"127.0.0.1", radio.Port()}, 300ms, 1s);
+    EXPECT_FALSE(program.SetRfTransmit(true));
+    radio.keyAfterNextRelease = false;
+    if (byGuard) transmitter_release::Disarm();  // the program killed outright
+    RigctldHost guard({"127.0.0.1", radio.Port()}, 300ms, 1s);
+    RigctldHost& host = byGuard ? guard : program;
+    const auto started = Clock::now();
+    int calls = 1;
+    for (; !host.SetRfTransmit(false) && calls < 20; ++calls) std::this_thread::sleep_for(200ms);
+    EXPECT_FALSE(radio.ptt) << name;
+    EXPECT_GE(radio.releaseRequests, 2) << name << ": asked again after the late key";
+    EXPECT_GE(Clock::now() - started, 1s) << name;
+    EXPECT_LT(calls, 20) << name;
+  }
+}
+
 // The release on the way out: a connection the daemon drops unanswered is worth a second
 // one (rigctld 4.5 can kill a fresh connection while closing another); a refusal is final.
 TEST(TransmitterRelease, sendsADroppedReleaseOnceMoreButTakesARefusalAsFinal) {

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <chrono>
+#include <optional>
+
+namespace quendal {
+
+// Whether rigctld's "RPRT 0" to a release settles it, or only the radio's own word does.
+// rigctld serves each connection on a thread of its own, and they queue for the radio: a
+// key request whose answer never came may still be waiting there, and key the radio after
+// a release sent later on another connection. Until the window has passed with the radio
+// read back as off, a release is in doubt.
+class ReleaseDoubt {
+ public:
+  using Time = std::chrono::steady_clock::time_point;
+  // Readings of the PTT as off, in a row, that settle a release once the window is over.
+  static constexpr int kOffReadings = 3;
+
+  explicit ReleaseDoubt(std::chrono::milliseconds window) : window_(window) {}
+
+  bool Active() const { return until_.has_value(); }
+  // A key request may wait in the daemon's queue from `now` on.
+  void Begin(Time now);
+  // A request the daemon left unanswered while in doubt: it is still stalling, and its
+  // queue may hold the key request for as long again.
+  void Stalled(Time now) {
+    if (Active()) Begin(now);
+  }
+  void HeardPtt(bool on) { offReadings_ = on ? 0 : offReadings_ + 1; }
+  // The latest reading was off: no need to ask for the release again.
+  bool SaidOffLast() const { return offReadings_ > 0; }
+  // Settled: the window is over and the radio said off often enough, or, for a radio that
+  // cannot say, the window is over and the daemon took the latest release.
+  bool Settled(Time now, bool pttReadable) const;
+  void End();
+
+ private:
+  std::chrono::milliseconds window_;
+  std::optional<Time> until_;
+  int offReadings_ = 0;
+};
+
+}  // namespace quendal
