@@ -39,14 +39,6 @@ std::vector<std::string> Events(const ScratchFolder& folder) {
   return events;
 }
 
-bool Within(std::chrono::seconds limit, const std::function<bool()>& done) {
-  for (const auto end = std::chrono::steady_clock::now() + limit;
-       !done() && std::chrono::steady_clock::now() < end;) {
-    std::this_thread::sleep_for(20ms);
-  }
-  return done();
-}
-
 TEST(HeadlessNode, announcesTheHourAnswersBoxesAndRereadsOptionsOnHangup) {
   FakeRigctld radio;
   ScratchFolder folder;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -10,6 +11,16 @@
 #include "host/rigctld/RigctldConnection.h"
 
 namespace quendal::test {
+
+// Polls `done` every 10 ms until it holds or `limit` has passed; whether it held.
+inline bool Within(std::chrono::steady_clock::duration limit, const std::function<bool()>& done) {
+  using Clock = std::chrono::steady_clock;
+  for (const auto end = Clock::now() + limit; Clock::now() < end;
+       std::this_thread::sleep_for(std::chrono::milliseconds(10))) {
+    if (done()) return true;
+  }
+  return done();
+}
 
 // A socket listening on a free loopback port; returns it.
 int ListenOnLoopback(std::uint16_t& port);
