@@ -6,17 +6,22 @@ namespace quendal {
 
 void ReleaseDoubt::Begin(Time now) {
   until_ = std::max(until_.value_or(now), now + window_);
-  offReadings_ = 0;
+  Heard(Reading::NotOff);
 }
 
-bool ReleaseDoubt::Settled(Time now, bool pttReadable) const {
+void ReleaseDoubt::Heard(Reading reading) {
+  last_ = reading;
+  offReadings_ = reading == Reading::Off ? offReadings_ + 1 : 0;
+}
+
+bool ReleaseDoubt::Settled(Time now) const {
   if (!until_ || now < *until_) return false;
-  return !pttReadable || offReadings_ >= kOffReadings;
+  return offReadings_ >= kOffReadings || last_ == Reading::CannotSay;
 }
 
 void ReleaseDoubt::End() {
   until_.reset();
-  offReadings_ = 0;
+  Heard(Reading::NotOff);
 }
 
 }  // namespace quendal

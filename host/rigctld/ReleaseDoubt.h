@@ -26,18 +26,21 @@ class ReleaseDoubt {
   void Stalled(Time now) {
     if (Active()) Begin(now);
   }
-  void HeardPtt(bool on) { offReadings_ = on ? 0 : offReadings_ + 1; }
+  // What the radio said of its PTT; CannotSay is a refused read ("RPRT -N").
+  enum class Reading { Off, NotOff, CannotSay };
+  void Heard(Reading reading);
   // The latest reading was off: no need to ask for the release again.
   bool SaidOffLast() const { return offReadings_ > 0; }
-  // Settled: the window is over and the radio said off often enough, or, for a radio that
-  // cannot say, the window is over and the daemon took the latest release.
-  bool Settled(Time now, bool pttReadable) const;
+  // Settled once the window is over and the radio has said off often enough in a row, or,
+  // when it cannot say, has just taken one more release.
+  bool Settled(Time now) const;
   void End();
 
  private:
   std::chrono::milliseconds window_;
   std::optional<Time> until_;
   int offReadings_ = 0;
+  Reading last_ = Reading::NotOff;
 };
 
 }  // namespace quendal

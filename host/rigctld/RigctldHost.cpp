@@ -32,6 +32,7 @@ bool RigctldHost::Key() {
   // release ready, since the radio may key before the reply arrives.
   ArmRelease();
   keyedHere_ = true;
+  doubt_.Heard(ReleaseDoubt::Reading::NotOff);  // an earlier "off" says nothing of this key
   const std::optional<std::string> reply = Ask("T 1");
   // Even a failed key request may have reached the radio, perhaps over a connection
   // made afresh: armed again with the address it went to.
@@ -52,13 +53,15 @@ bool RigctldHost::Release() {
   return settled;
 }
 
+// "T 0" goes unless the radio has just said off, and then the PTT is read back: a radio
+// that cannot read it ("RPRT -N") has been asked to release on every call of the window.
 bool RigctldHost::ReleaseOnTheRadiosWord() {
-  if (!doubt_.SaidOffLast() && Ask("T 0") != "RPRT 0") return doubt_.HeardPtt(true), false;
-  const std::optional<std::string> ptt = pttReadable_ ? Ask("t") : std::nullopt;
-  // "RPRT -N": this radio cannot say, so "T 0" goes on every call for the window.
-  if (ptt && ptt->starts_with("RPRT")) pttReadable_ = false;
-  doubt_.HeardPtt(!pttReadable_ || ptt != "0");
-  return doubt_.Settled(Now(), pttReadable_);
+  using Reading = ReleaseDoubt::Reading;
+  if (!doubt_.SaidOffLast() && Ask("T 0") != "RPRT 0") return doubt_.Heard(Reading::NotOff), false;
+  const std::optional<std::string> ptt = Ask("t");
+  const bool refused = ptt && ptt->starts_with("RPRT");
+  doubt_.Heard(ptt == "0" ? Reading::Off : refused ? Reading::CannotSay : Reading::NotOff);
+  return doubt_.Settled(Now());
 }
 
 std::optional<std::string> RigctldHost::Ask(std::string_view command) {

@@ -56,7 +56,6 @@ class RigctldHost final : public HostObject {
   RigctldConnection connection_;
   ReleaseDoubt doubt_;
   bool keyedHere_ = false;
-  bool pttReadable_ = true;
 };
 
 class RigctldHostFactory final : public HostFactory {
