@@ -8,8 +8,10 @@ namespace quendal {
 // Whether rigctld's "RPRT 0" to a release settles it, or only the radio's own word does.
 // rigctld serves each connection on a thread of its own, and they queue for the radio: a
 // key request whose answer never came may still be waiting there, and key the radio after
-// a release sent later on another connection. Until the window has passed with the radio
-// read back as off, a release is in doubt.
+// a release sent later on another connection. Until the window has passed and the radio
+// has been read back as off a few times in a row, a release is in doubt. Readings in a
+// row need a daemon that answers again, and one that answers drains its queue at once:
+// a longer stall only delays them.
 class ReleaseDoubt {
  public:
   using Time = std::chrono::steady_clock::time_point;
@@ -21,11 +23,6 @@ class ReleaseDoubt {
   bool Active() const { return until_.has_value(); }
   // A key request may wait in the daemon's queue from `now` on.
   void Begin(Time now);
-  // A request the daemon left unanswered while in doubt: it is still stalling, and its
-  // queue may hold the key request for as long again.
-  void Stalled(Time now) {
-    if (Active()) Begin(now);
-  }
   // What the radio said of its PTT; CannotSay is a refused read ("RPRT -N").
   enum class Reading { Off, NotOff, CannotSay };
   void Heard(Reading reading);

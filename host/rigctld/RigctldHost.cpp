@@ -19,7 +19,7 @@ RigctldHost::RigctldHost(RigctldAddress address, std::chrono::milliseconds deadl
 RigctldHost::~RigctldHost() { transmitter_release::ReleaseNow(); }
 
 std::optional<bool> RigctldHost::RadioReceiving() {
-  const std::optional<std::string> reply = Ask("\\get_dcd");
+  const std::optional<std::string> reply = connection_.Exchange("\\get_dcd");
   if (reply == "1") return true;
   if (reply == "0") return false;
   return std::nullopt;  // no answer, or "RPRT -N"
@@ -33,7 +33,7 @@ bool RigctldHost::Key() {
   ArmRelease();
   keyedHere_ = true;
   doubt_.Heard(ReleaseDoubt::Reading::NotOff);  // an earlier "off" says nothing of this key
-  const std::optional<std::string> reply = Ask("T 1");
+  const std::optional<std::string> reply = connection_.Exchange("T 1");
   // Even a failed key request may have reached the radio, perhaps over a connection
   // made afresh: armed again with the address it went to.
   ArmRelease();
@@ -44,7 +44,8 @@ bool RigctldHost::Key() {
 
 bool RigctldHost::Release() {
   if (!keyedHere_ && !doubt_.Active()) doubt_.Begin(Now());
-  const bool settled = doubt_.Active() ? ReleaseOnTheRadiosWord() : Ask("T 0") == "RPRT 0";
+  const bool settled =
+      doubt_.Active() ? ReleaseOnTheRadiosWord() : connection_.Exchange("T 0") == "RPRT 0";
   if (settled) {
     transmitter_release::Disarm();
     doubt_.End();
@@ -57,22 +58,17 @@ bool RigctldHost::Release() {
 // that cannot read it ("RPRT -N") has been asked to release on every call of the window.
 bool RigctldHost::ReleaseOnTheRadiosWord() {
   using Reading = ReleaseDoubt::Reading;
-  if (!doubt_.SaidOffLast() && Ask("T 0") != "RPRT 0") return doubt_.Heard(Reading::NotOff), false;
-  const std::optional<std::string> ptt = Ask("t");
+  if (!doubt_.SaidOffLast() && connection_.Exchange("T 0") != "RPRT 0")
+    return doubt_.Heard(Reading::NotOff), false;
+  const std::optional<std::string> ptt = connection_.Exchange("t");
   const bool refused = ptt && ptt->starts_with("RPRT");
   doubt_.Heard(ptt == "0" ? Reading::Off : refused ? Reading::CannotSay : Reading::NotOff);
   return doubt_.Settled(Now());
 }
 
-std::optional<std::string> RigctldHost::Ask(std::string_view command) {
-  std::optional<std::string> reply = connection_.Exchange(command);
-  if (!reply) doubt_.Stalled(Now());
-  return reply;
-}
-
 void RigctldHost::ArmRelease() {
   // A link that has never connected has no address yet to release at.
-  if (connection_.PeerAddressLength() == 0) Ask("\\get_dcd");
+  if (connection_.PeerAddressLength() == 0) connection_.Exchange("\\get_dcd");
   transmitter_release::Arm(connection_.PeerAddress(), connection_.PeerAddressLength());
 }
 

@@ -28,8 +28,7 @@ class RigctldHost final : public HostObject {
   // How long rigctld may still hold a key request it left unanswered. It serves its
   // clients one at a time under one lock, and hamlib gives up on a command after the rig's
   // timeout and retries, a few seconds for the slowest common backends (1 to 2 s, 3 tries):
-  // 10 s outlasts that command and one more queued before ours. Every request left
-  // unanswered meanwhile starts the window again, since the daemon is still stalling.
+  // 10 s outlasts that command and one more queued before ours.
   static constexpr std::chrono::milliseconds kQueueWindow{10'000};
 
   explicit RigctldHost(RigctldAddress address,
@@ -50,8 +49,6 @@ class RigctldHost final : public HostObject {
   bool Release();
   bool ReleaseOnTheRadiosWord();
   void ArmRelease();
-  // One exchange; one left unanswered keeps a doubt going.
-  std::optional<std::string> Ask(std::string_view command);
 
   RigctldConnection connection_;
   ReleaseDoubt doubt_;
