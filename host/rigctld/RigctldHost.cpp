@@ -58,8 +58,10 @@ bool RigctldHost::Release() {
 // that cannot read it ("RPRT -N") has been asked to release on every call of the window.
 bool RigctldHost::ReleaseOnTheRadiosWord() {
   using Reading = ReleaseDoubt::Reading;
-  if (!doubt_.SaidOffLast() && connection_.Exchange("T 0") != "RPRT 0")
-    return doubt_.Heard(Reading::NotOff), false;
+  if (!doubt_.SaidOffLast() && connection_.Exchange("T 0") != "RPRT 0") {
+    doubt_.Heard(Reading::NotOff);
+    return false;
+  }
   const std::optional<std::string> ptt = connection_.Exchange("t");
   const bool refused = ptt && ptt->starts_with("RPRT");
   doubt_.Heard(ptt == "0" ? Reading::Off : refused ? Reading::CannotSay : Reading::NotOff);
