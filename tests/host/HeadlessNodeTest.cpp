@@ -12,7 +12,6 @@
 #include <sstream>
 #include <thread>
 
-#include "options/OptionsFile.h"
 #include "tests/support/RigctldDaemons.h"
 #include "tests/support/ScratchFolder.h"
 
@@ -20,12 +19,6 @@ namespace quendal::test {
 namespace {
 
 using namespace std::chrono_literals;
-
-void WriteOptions(const ScratchFolder& folder, std::initializer_list<Box> set) {
-  OptionSet options;
-  for (const Box box : set) options.SetValue(box, kSet);
-  WriteBytes(folder / kOptionsFileName, FormatOptionsFile(options));
-}
 
 // The log's events without their times, each time checked for its form.
 std::vector<std::string> Events(const ScratchFolder& folder) {

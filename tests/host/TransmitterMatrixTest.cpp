@@ -16,7 +16,6 @@
 #include <thread>
 #include <vector>
 
-#include "options/OptionsFile.h"
 #include "tests/support/RigctldDaemons.h"
 #include "tests/support/ScratchFolder.h"
 
@@ -62,14 +61,6 @@ std::vector<Case> Cases() {
   return cases;
 }
 
-// The desktop program keys at its first full hour, one second after its clock starts.
-void WriteStationOptions(const ScratchFolder& folder) {
-  OptionSet options;
-  options.SetValue(Box::Check1, kSet);
-  options.SetValue(Box::Check4, kSet);
-  WriteBytes(folder / kOptionsFileName, FormatOptionsFile(options));
-}
-
 pid_t Launch(const Case& c, const fs::path& folder, std::uint16_t port, int input) {
   const std::string host = "rigctld=127.0.0.1:" + std::to_string(port);
   const pid_t pid = ::fork();
@@ -113,7 +104,7 @@ TEST_P(TransmitterMatrix, endsUnkeyedWhateverTheWay) {
     ASSERT_EQ(::write(channel[0], "R", 1), 1);
   }
   const ScratchFolder folder;
-  WriteStationOptions(folder);
+  WriteOptions(folder, {Box::Check1, Box::Check4});  // keys one second after its start
   pid = Launch(c, folder.Path(), radio.Port(), channel[1]);
   ::close(channel[1]);
   const auto released = [&] { return !radio.ptt; };
