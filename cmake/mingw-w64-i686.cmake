@@ -5,6 +5,7 @@ set(CMAKE_SYSTEM_PROCESSOR i686)
 set(QUENDAL_MINGW_PREFIX i686-w64-mingw32)
 include(${CMAKE_CURRENT_LIST_DIR}/MinGW.cmake)
 
-# Nothing of this build runs at build time: it is built without tests and packages the
-# clips another build spoke (scripts/package-windows.sh), since this machine's kernel runs
-# no 32-bit program and so no 32-bit wine.
+# Nothing of this build runs at build time: it packages the clips the 64-bit build spoke
+# (scripts/package-windows.sh). Its tests run under whichever wine runs 32-bit programs
+# on the machine, chosen by trying (scripts/test-windows.sh), through
+# -DCMAKE_CROSSCOMPILING_EMULATOR=cmake/wine-run.sh.

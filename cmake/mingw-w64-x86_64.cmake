@@ -1,6 +1,7 @@
 # Cross build for 64-bit Windows with Debian's MinGW-w64 (packages g++-mingw-w64-x86-64-posix,
-# mingw-w64-tools for widl), tests run under wine64; the build the Windows tests run on,
-# beside the shipped 32-bit one (cmake/mingw-w64-i686.cmake):
+# mingw-w64-tools for widl), tests run under wine64; it speaks the clips for the shipped
+# 32-bit build (cmake/mingw-w64-i686.cmake), and carries the Windows tests where no wine
+# runs 32-bit programs:
 #   cmake -S . -B build-win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(QUENDAL_MINGW_PREFIX x86_64-w64-mingw32)

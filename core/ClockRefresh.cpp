@@ -2,6 +2,7 @@
 
 #include "core/ClipLibrary.h"
 #include "core/Messages.h"
+#include "core/Pauses.h"
 #include "core/StationController.h"
 #include "core/TextRules.h"
 
@@ -32,7 +33,7 @@ void StationController::Timer1_Timer() {
   // source needs the file, and one box at a time is enough to tell the operator.
   if (!options_.IsSet(Box::Check5) || temperatureFileBoxOpen_) return;
   ShowTemperatureFileMissing(messages::kTemperatureFileMissing);
-  Wait(2000);
+  Wait(pauses::kAfterMessage);
 }
 
 }  // namespace quendal

@@ -2,6 +2,7 @@
 
 #include "core/ClipLibrary.h"
 #include "core/Messages.h"
+#include "core/Pauses.h"
 #include "core/StationController.h"
 #include "core/TextRules.h"
 
@@ -53,7 +54,7 @@ void StationController::RunScheduledAnnouncement(const LocalTime& reading) {
   };
   const auto notConnected = [&] {
     ShowMessage(MessageRequest{messages::kNotConnected, messages::kNotConnectedTitle});
-    Wait(2000);
+    Wait(pauses::kAfterMessage);
   };
 
   state_.hora = std::to_string(reading.hour);
@@ -62,10 +63,10 @@ void StationController::RunScheduledAnnouncement(const LocalTime& reading) {
 
   if (options_.IsSet(Box::Check7)) {
     if (readConnection()) {
-      Wait(2000);
+      Wait(pauses::kLeadIn);
       PlayOnIp(HourClip(app, state_.hora));
       PlayOnIp(MinuteClip(app, state_.minuto));
-      Wait(3000);
+      Wait(pauses::kAfterTimeOnIp);
     } else {
       notConnected();
     }
@@ -74,11 +75,11 @@ void StationController::RunScheduledAnnouncement(const LocalTime& reading) {
   if (options_.IsSet(Box::Check4)) {
     // Keyed here and held into the temperature, which unkeys in its first RF send.
     RfTransmit(true);
-    Wait(2000);
+    Wait(pauses::kLeadIn);
     PlayOnRf(HourClip(app, state_.hora));
-    Wait(3000);
+    Wait(pauses::kAfterHourClip);
     PlayOnRf(MinuteClip(app, state_.minuto));
-    Wait(2000);
+    Wait(pauses::kAfterMinuteClip);
   }
 
   if (options_.IsSet(Box::Check5)) {

@@ -1,5 +1,6 @@
 #include "core/ClipLibrary.h"
 #include "core/Messages.h"
+#include "core/Pauses.h"
 #include "core/StationController.h"
 #include "core/TextRules.h"
 
@@ -12,7 +13,7 @@ void StationController::Command2_Click() {
       ShowTemperatureFileMissing(messages::kTemperatureFileMissingShort);
     } else {
       for (const std::string& key : SpokenTemperatureKeys()) {
-        Wait(2000);
+        Wait(pauses::kBeforeTemperature);
         AnnounceKey(key);
       }
     }
@@ -31,7 +32,7 @@ void StationController::Command2_Click() {
 
 void StationController::TemperatureTail(bool afterRfTime) {
   if (options_.IsSet(Box::Check5)) {
-    if (afterRfTime) Wait(2000);
+    if (afterRfTime) Wait(pauses::kBeforeTemperature);
     if (!ExisteArquivo(TemperatureFile(platform_.app.path))) {
       ShowTemperatureFileMissing(messages::kTemperatureFileMissing);
     } else {
@@ -63,17 +64,17 @@ void StationController::AnnounceKey(const std::string& key) {
 }
 
 void StationController::SendRf(const std::string& key) {
-  Wait(2000);
+  Wait(pauses::kLeadIn);
   RfTransmit(true);
   PlayOnRf(TemperatureClip(platform_.app.path, key));
-  Wait(3000);
+  Wait(pauses::kAfterTemperatureOnRf);
   RfTransmit(false);
 }
 
 void StationController::SendIp(const std::string& key) {
   IpTransmit(true);
   PlayOnIp(TemperatureClip(platform_.app.path, key));
-  Wait(2000);
+  Wait(pauses::kAfterTemperatureOnIp);
   IpTransmit(false);
 }
 

@@ -1,5 +1,6 @@
 #include "core/ClipLibrary.h"
 #include "core/Messages.h"
+#include "core/Pauses.h"
 #include "core/StationController.h"
 
 namespace quendal {
@@ -9,12 +10,12 @@ void StationController::hora_rf_Click() {
   IpTransmit(false);
   // The values the clock refresh wrote last: this sequence does not refresh them.
   PadHoraMinuto();
-  Wait(2000);
+  Wait(pauses::kLeadIn);
   RfTransmit(true);
   PlayOnRf(HourClip(platform_.app.path, state_.hora));
-  Wait(3000);
+  Wait(pauses::kAfterHourClip);
   PlayOnRf(MinuteClip(platform_.app.path, state_.minuto));
-  Wait(2000);
+  Wait(pauses::kAfterMinuteClip);
   RfTransmit(false);
   TemperatureTail(/*afterRfTime=*/true);
   RfTransmit(false);
@@ -30,11 +31,11 @@ void StationController::hora_ip_Click() {
   Timer1_Timer();
   PadHoraMinuto();
   IpTransmit(true);
-  Wait(2000);
+  Wait(pauses::kLeadIn);
   // Back to back: the host queues them and plays each to its end.
   PlayOnIp(HourClip(platform_.app.path, state_.hora));
   PlayOnIp(MinuteClip(platform_.app.path, state_.minuto));
-  Wait(3000);
+  Wait(pauses::kAfterTimeOnIp);
   TemperatureTail(/*afterRfTime=*/false);
   IpTransmit(false);
 }

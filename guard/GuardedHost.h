@@ -34,6 +34,7 @@ class GuardedHost final : public HostObject {
   bool PlayAudioFile(const std::string& path, bool flag) override {
     return link_->PlayAudioFile(path, flag);
   }
+  bool Reachable() const override { return link_->Reachable(); }
 
  private:
   template <typename Write>

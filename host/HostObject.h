@@ -22,6 +22,9 @@ class HostObject {
   virtual bool SetIpTransmit(bool on) = 0;
   // `path` is a full path; `flag` is always true in this program.
   virtual bool PlayAudioFile(const std::string& path, bool flag) = 0;
+  // False while the link has found the host gone (its program ended or stopped
+  // answering) and not yet found it again.
+  virtual bool Reachable() const { return true; }
 };
 
 // Every call fails, so the controller's failure rules apply unchanged.

@@ -23,7 +23,7 @@ std::optional<int> Field(std::string_view text, std::size_t maxDigits, int limit
 
 std::string HelpText(std::span<const CommandOption> options, const std::string& programPath) {
   return CommandLineHelp(options, std::filesystem::path(programPath).filename().string(),
-                         "Quendal: anuncia a hora e a temperatura para a estação de rádio.");
+                         kLaunchDescription);
 }
 
 // `text` (UTF-8, as every path the program builds) as an absolute folder without a trailing
@@ -58,7 +58,7 @@ std::optional<std::chrono::seconds> ParseTimeOfDay(std::string_view text) {
          std::chrono::seconds(*seconds);
 }
 
-LaunchRequest ParseLaunch(const std::vector<std::string>& arguments) {
+std::vector<CommandOption> LaunchCommandOptions() {
   static const std::string hostHelp = HostChoiceHelp();
   std::vector<CommandOption> options{
       {"help", "h", "", "Mostra esta ajuda e sai."},
@@ -82,7 +82,17 @@ LaunchRequest ParseLaunch(const std::vector<std::string>& arguments) {
                   {"folder", "", "PASTA",
                    "Procura hora/, temperatura/ e temperatura.html nesta pasta, e não na do "
                    "programa."},
+                  {"check-clips", "", "",
+                   "Confere os arquivos de hora/ e temperatura/ que o programa tocaria (com "
+                   "--folder, os dessa pasta): diz numa linha cada arquivo que falta, que não "
+                   "é um WAV que o som toque, que não tem som ou que dura mais que a pausa "
+                   "depois dele, e sai com 0 quando está tudo certo e 1 quando não."},
                   {"screenshot", "", "PASTA", "Grava imagens das janelas na pasta e sai.", true}});
+  return options;
+}
+
+LaunchRequest ParseLaunch(const std::vector<std::string>& arguments) {
+  const std::vector<CommandOption> options = LaunchCommandOptions();
   const std::string program = arguments.empty() ? "quendal" : arguments.front();
   const ParsedCommandLine parsed = ParseCommandLine(options, arguments);
 
@@ -124,6 +134,7 @@ LaunchRequest ParseLaunch(const std::vector<std::string>& arguments) {
   }
   request.options.logFile = parsed.Value("log");
   request.options.headless = parsed.IsSet("headless");
+  request.options.checkClips = parsed.IsSet("check-clips");
   request.options.screenshotFolder = parsed.Value("screenshot");
   return request;
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "host/drivers/HostDrivers.h"
+#include "launch/CommandLine.h"
 
 namespace quendal {
 
@@ -24,6 +25,8 @@ struct LaunchOptions {
   // Stands for the executable's folder where the clips and the temperature file are looked
   // up, absolute; "" keeps the executable's folder.
   std::string folder;
+  // Check the clip library and stop, with no window and no station.
+  bool checkClips = false;
 };
 
 // Either options to run with, or a text to show and an exit code to stop with.
@@ -32,6 +35,14 @@ struct LaunchRequest {
   std::optional<int> exitCode;
   std::string message;
 };
+
+// What the program is, above its options in --help and its manual page.
+inline constexpr const char* kLaunchDescription =
+    "Quendal: anuncia a hora e a temperatura para a estação de rádio.";
+
+// The options every program reads, in the order --help lists them; the manual page is
+// written from the same table.
+std::vector<CommandOption> LaunchCommandOptions();
 
 // `arguments` includes the program's path first, as argv gives it.
 LaunchRequest ParseLaunch(const std::vector<std::string>& arguments);

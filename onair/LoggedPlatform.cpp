@@ -4,20 +4,32 @@
 
 namespace quendal::onair {
 
+std::optional<bool> LoggedHost::RadioReceiving() {
+  return Watched([&] { return host_->RadioReceiving(); });
+}
+
+std::optional<bool> LoggedHost::InternetReceiving() {
+  return Watched([&] { return host_->InternetReceiving(); });
+}
+
+std::optional<std::int32_t> LoggedHost::ConnectedCount() {
+  return Watched([&] { return host_->ConnectedCount(); });
+}
+
 bool LoggedHost::SetRfTransmit(bool on) {
-  const bool taken = host_->SetRfTransmit(on);
+  const bool taken = Watched([&] { return host_->SetRfTransmit(on); });
   log_.Write(TransmitEvent("RfTransmit", on, taken));
   return taken;
 }
 
 bool LoggedHost::SetIpTransmit(bool on) {
-  const bool taken = host_->SetIpTransmit(on);
+  const bool taken = Watched([&] { return host_->SetIpTransmit(on); });
   log_.Write(TransmitEvent("IpTransmit", on, taken));
   return taken;
 }
 
 bool LoggedHost::PlayAudioFile(const std::string& path, bool flag) {
-  const bool taken = host_->PlayAudioFile(path, flag);
+  const bool taken = Watched([&] { return host_->PlayAudioFile(path, flag); });
   log_.Write(PlayAudioFileEvent(RelativePath(folder_, path), flag, taken));
   return taken;
 }

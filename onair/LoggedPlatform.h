@@ -7,7 +7,10 @@
 #include "core/platform/MessageBoxes.h"
 #include "core/platform/SoundOutput.h"
 #include "host/HostObject.h"
+#include "onair/OnAirEvents.h"
 #include "onair/OnAirLog.h"
+#include "onair/SyncWatchedClock.h"
+#include "platform/SystemClockSync.h"
 
 // The platform services through which the program reaches the air, each writing a line to
 // the on-air log for what it did. Paths are written relative to the program's folder, as
@@ -20,17 +23,30 @@ class LoggedHost final : public HostObject {
   LoggedHost(std::shared_ptr<HostObject> host, OnAirLog& log, std::string folder)
       : host_(std::move(host)), log_(log), folder_(std::move(folder)) {}
 
-  std::optional<bool> RadioReceiving() override { return host_->RadioReceiving(); }
-  std::optional<bool> InternetReceiving() override { return host_->InternetReceiving(); }
-  std::optional<std::int32_t> ConnectedCount() override { return host_->ConnectedCount(); }
+  std::optional<bool> RadioReceiving() override;
+  std::optional<bool> InternetReceiving() override;
+  std::optional<std::int32_t> ConnectedCount() override;
   bool SetRfTransmit(bool on) override;
   bool SetIpTransmit(bool on) override;
   bool PlayAudioFile(const std::string& path, bool flag) override;
+  bool Reachable() const override { return host_->Reachable(); }
 
  private:
+  // The call, with a line before its own when it found the host gone or back.
+  template <typename Call>
+  auto Watched(Call call) {
+    auto result = call();
+    if (host_->Reachable() != reachable_) {
+      reachable_ = !reachable_;
+      log_.Write(HostLinkEvent(reachable_));
+    }
+    return result;
+  }
+
   std::shared_ptr<HostObject> host_;
   OnAirLog& log_;
   std::string folder_;
+  bool reachable_ = true;
 };
 
 // Logs whatever host the program ends up with, the stand-in of an unreachable one included.
@@ -77,20 +93,24 @@ class LoggedMessageBoxes final : public MessageBoxes {
   OnAirLog& log_;
 };
 
-// The on-air log and the three services writing to it, as a program hands them to its
+// The on-air log and the four services writing to it, as a program hands them to its
 // controller in place of its own. With no stream, the services only pass calls on.
 struct LoggedServices {
-  LoggedServices(Clock& clock, std::ostream* out, HostFactory& realHosts, SoundOutput& realSound,
-                 FileAccess& files, MessageBoxes& boxes, const std::string& folder)
-      : log(clock, out),
+  LoggedServices(Clock& realClock, std::ostream* out, HostFactory& realHosts,
+                 SoundOutput& realSound, FileAccess& files, MessageBoxes& boxes,
+                 const std::string& folder)
+      : log(realClock, out),
         hosts(realHosts, log, folder),
         sound(realSound, files, log, folder),
-        messages(boxes, log) {}
+        messages(boxes, log),
+        clock(realClock, sync, log) {}
 
   OnAirLog log;
   LoggedHostFactory hosts;
   LoggedSound sound;
   LoggedMessageBoxes messages;
+  SystemClockSync sync;
+  SyncWatchedClock clock;
 };
 
 }  // namespace quendal::onair

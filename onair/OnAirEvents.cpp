@@ -51,6 +51,8 @@ std::string MsgBoxEvent(const MessageRequest& request) {
   return "MsgBox " + Quoted(request.text) + " " + Quoted(request.title);
 }
 
+std::string HostLinkEvent(bool reachable) { return reachable ? "Host back" : "Host gone"; }
+
 std::string MsgBoxClosedEvent(MsgAnswer answer) {
   switch (answer) {
     case MsgAnswer::Yes:

@@ -17,6 +17,9 @@ std::string TransmitEvent(std::string_view member, bool on, bool taken);
 std::string PlaySoundEvent(std::string_view path, bool present, bool started = true);
 // "PlayAudioFile hora/hrs14.wav True", with " failed" when the host refused.
 std::string PlayAudioFileEvent(std::string_view path, bool flag, bool taken);
+// "Host gone" when the link has found the host program gone, "Host back" when it has
+// found it again.
+std::string HostLinkEvent(bool reachable);
 // MsgBox "TEXT" "TITLE".
 std::string MsgBoxEvent(const MessageRequest& request);
 // "MsgBoxClosed OK".

@@ -3,6 +3,7 @@
 #   scripts/install-deps.sh            packages to build and test everything
 #   scripts/install-deps.sh --windows  the Windows cross builds (64-bit for the tests under
 #                                      wine, 32-bit for the packages), NSIS and zip
+#   scripts/install-deps.sh --wine32   wine for 32-bit programs, where the kernel runs them
 #   scripts/install-deps.sh --format   clang-format, for scripts/check-format.sh
 set -euo pipefail
 
@@ -15,14 +16,17 @@ packages=(
   clang
   desktop-file-utils appstream
   dpkg-dev lintian
+  cmark
 )
 if [ "${1:-}" = "--windows" ]; then
   packages=(
     cmake ninja-build googletest espeak-ng sox
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
     wine wine64 fonts-wine fonts-liberation
-    nsis zip binutils
+    nsis zip binutils cmark
   )
+elif [ "${1:-}" = "--wine32" ]; then
+  packages=(wine32:i386)
 elif [ "${1:-}" = "--format" ]; then
   packages=(clang-format)
 fi
@@ -38,6 +42,7 @@ echo "Installing: ${missing[*]}"
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 export DEBIAN_FRONTEND=noninteractive
+if [ "${1:-}" = "--wine32" ]; then $sudo dpkg --add-architecture i386; fi
 $sudo apt-get update -qq
 # Another install already running is waited for, not failed on.
 $sudo apt-get install -y -qq -o DPkg::Lock::Timeout=600 --no-install-recommends "${missing[@]}"

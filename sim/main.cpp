@@ -7,15 +7,23 @@
 #include <variant>
 
 #include "sim/Scenario.h"
+#include "sim/SimOptions.h"
 #include "sim/VirtualStation.h"
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: quendal-sim [--verbose] [--keep] SCENARIO\n"
-    "Runs SCENARIO ('-' for standard input) on a virtual clock and prints the timeline.\n"
-    "  --verbose  also print host reads, pauses and the clock display\n"
-    "  --keep     keep the scenario's folder and print where it is\n";
+std::string Usage() {
+  using namespace quendal::sim;
+  std::string text = "usage: quendal-sim " + std::string(kSimSynopsis) + "\n" +
+                     std::string(kSimDescription) + "\n";
+  for (const quendal::CommandOption& option : kSimOptions) {
+    std::string synopsis = "--" + std::string(option.name);
+    if (!option.shortName.empty()) synopsis = "-" + std::string(option.shortName) + ", " + synopsis;
+    text += "  " + synopsis + std::string(synopsis.size() < 11 ? 11 - synopsis.size() : 1, ' ') +
+            std::string(option.help) + "\n";
+  }
+  return text;
+}
 
 }  // namespace
 
@@ -29,17 +37,17 @@ int main(int argc, char** argv) {
     } else if (argument == "--keep") {
       options.keepFolder = true;
     } else if (argument == "--help" || argument == "-h") {
-      std::cout << kUsage;
+      std::cout << Usage();
       return 0;
     } else if (scenarioPath.empty() && (argument == "-" || argument.front() != '-')) {
       scenarioPath = argument;
     } else {
-      std::cerr << kUsage;
+      std::cerr << Usage();
       return 2;
     }
   }
   if (scenarioPath.empty()) {
-    std::cerr << kUsage;
+    std::cerr << Usage();
     return 2;
   }
 

@@ -11,7 +11,7 @@
 
 #include "guard/GuardOptions.h"
 #include "guard/SteadyTime.h"
-#include "host/echolink/ComInit.h"
+#include "host/echolink/EchoLinkHost.h"
 
 namespace {
 
@@ -73,12 +73,13 @@ class PipeAndParent final : public quendal::guard::ParentChannel {
   bool reading_ = false;
 };
 
-// The release through an object made for it, in an apartment joined for the call only:
-// the program's object may belong to a host that has restarted since, and an object held
-// all day would keep the host's server from ending. The guard only ever releases.
+// The release through an object made for it: the program's object may belong to a host
+// that has restarted since, and an object held all day would keep the host's server from
+// ending. Making it and each call have deadlines, so a hung host costs an attempt, not
+// the guard: the loop asks again until its own time-out. The guard only ever releases.
 class FreshHostLink final : public quendal::HostObject {
  public:
-  explicit FreshHostLink(quendal::HostChoice choice) : choice_(std::move(choice)) {}
+  FreshHostLink() = default;
 
   std::optional<bool> RadioReceiving() override { return std::nullopt; }
   std::optional<bool> InternetReceiving() override { return std::nullopt; }
@@ -94,13 +95,11 @@ class FreshHostLink final : public quendal::HostObject {
  private:
   template <typename Call>
   bool WithLink(Call call) {
-    const quendal::echolink::ComInit com;
+    using namespace std::chrono_literals;
     const std::shared_ptr<quendal::HostObject> link =
-        quendal::ChosenHostFactory(choice_, nullptr).Create();
+        quendal::EchoLinkHostFactory({.call = 500ms, .start = 2000ms}).Create();
     return link && call(*link);
   }
-
-  quendal::HostChoice choice_;
 };
 
 }  // namespace
@@ -114,7 +113,7 @@ int main(int argc, char** argv) {
   const auto parent =
       reinterpret_cast<HANDLE>(std::uintptr_t(std::strtoull(options->parent.c_str(), nullptr, 10)));
   PipeAndParent channel(GetStdHandle(STD_INPUT_HANDLE), parent);
-  FreshHostLink link(options->choice);
+  FreshHostLink link;
   quendal::guard::SteadyStopwatch time;
   quendal::guard::ThreadPause pause;
   quendal::guard::RunGuard({channel, time, pause, link, std::cerr}, options->limit);

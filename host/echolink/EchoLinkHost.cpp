@@ -2,13 +2,18 @@
 
 #include <climits>
 #include <string>
+#include <utility>
 
 #include <objbase.h>
 #include <oleauto.h>
 
+#include "host/echolink/RunningHost.h"
+
 namespace quendal {
 namespace {
 
+using echolink::ComAnswer;
+using echolink::ComWorker;
 using echolink::IEchoAutomation;
 
 // The answers that mean the server or its object is no more, rather than one call failing.
@@ -47,72 +52,124 @@ BSTR NewBstr(const std::string& utf8) {
 
 }  // namespace
 
-EchoLinkHost::EchoLinkHost(IEchoAutomation* echo) : echo_(echo) {}
+EchoLinkHost::EchoLinkHost(std::unique_ptr<ComWorker> worker, echolink::ComMaker make,
+                           std::function<bool()> hostRunning, ComLinkTimes times)
+    : worker_(std::move(worker)),
+      make_(std::move(make)),
+      hostRunning_(std::move(hostRunning)),
+      times_(times) {}
 
 EchoLinkHost::~EchoLinkHost() {
   if (rfOn_) SetRfTransmit(false);
   if (ipOn_) SetIpTransmit(false);
-  echo_->Release();
 }
 
-bool EchoLinkHost::Succeeded(HRESULT result) {
-  if (SUCCEEDED(result)) return true;
-  if (MeansHostGone(result)) gone_ = true;
-  return false;
+std::optional<ComAnswer> EchoLinkHost::Ask(echolink::ComCall call) {
+  if (gone_ && !Reattach()) return std::nullopt;
+  const std::optional<ComAnswer> answer = worker_->Call(std::move(call), times_.call);
+  if (!answer || MeansHostGone(answer->result)) {
+    MarkGone();
+    return std::nullopt;
+  }
+  return answer;
+}
+
+void EchoLinkHost::MarkGone() {
+  gone_ = true;
+  lastLook_ = std::chrono::steady_clock::now();
+}
+
+bool EchoLinkHost::Reattach() {
+  const auto now = std::chrono::steady_clock::now();
+  if (now - lastLook_ < times_.lookEvery) return false;
+  lastLook_ = now;
+  if (ComWorker::StillStuck() > 0 || !hostRunning_()) return false;
+  std::unique_ptr<ComWorker> worker = ComWorker::Start(make_, times_.attach);
+  if (!worker) return false;
+  worker_ = std::move(worker);
+  gone_ = false;
+  return true;
+}
+
+std::optional<bool> EchoLinkHost::ReadFlag(HRESULT (*read)(IEchoAutomation&, VARIANT_BOOL*)) {
+  const std::optional<ComAnswer> answer = Ask([read](IEchoAutomation& echo) {
+    VARIANT_BOOL value = VARIANT_FALSE;
+    const HRESULT result = read(echo, &value);
+    return ComAnswer{result, value};
+  });
+  if (!answer || FAILED(answer->result)) return std::nullopt;
+  return answer->value != VARIANT_FALSE;
 }
 
 std::optional<bool> EchoLinkHost::RadioReceiving() {
-  if (gone_) return std::nullopt;
-  VARIANT_BOOL value = VARIANT_FALSE;
-  if (!Succeeded(echo_->get_RadioReceiving(&value))) return std::nullopt;
-  return value != VARIANT_FALSE;
+  return ReadFlag(
+      [](IEchoAutomation& echo, VARIANT_BOOL* value) { return echo.get_RadioReceiving(value); });
 }
 
 std::optional<bool> EchoLinkHost::InternetReceiving() {
-  if (gone_) return std::nullopt;
-  VARIANT_BOOL value = VARIANT_FALSE;
-  if (!Succeeded(echo_->get_InternetReceiving(&value))) return std::nullopt;
-  return value != VARIANT_FALSE;
+  return ReadFlag(
+      [](IEchoAutomation& echo, VARIANT_BOOL* value) { return echo.get_InternetReceiving(value); });
 }
 
 std::optional<std::int32_t> EchoLinkHost::ConnectedCount() {
-  if (gone_) return std::nullopt;
-  long value = 0;
-  if (!Succeeded(echo_->get_ConnectedCount(&value))) return std::nullopt;
-  return static_cast<std::int32_t>(value);
+  const std::optional<ComAnswer> answer = Ask([](IEchoAutomation& echo) {
+    long value = 0;
+    const HRESULT result = echo.get_ConnectedCount(&value);
+    return ComAnswer{result, value};
+  });
+  if (!answer || FAILED(answer->result)) return std::nullopt;
+  return static_cast<std::int32_t>(answer->value);
+}
+
+bool EchoLinkHost::Switch(bool on, bool& asked, HRESULT (*write)(IEchoAutomation&, VARIANT_BOOL)) {
+  if (on) asked = true;
+  const std::optional<ComAnswer> answer =
+      Ask([on, write](IEchoAutomation& echo) { return ComAnswer{write(echo, ToVariantBool(on))}; });
+  const bool taken = answer && SUCCEEDED(answer->result);
+  if (!on && taken) asked = false;
+  return taken;
 }
 
 bool EchoLinkHost::SetRfTransmit(bool on) {
-  if (gone_) return false;
-  if (on) rfOn_ = true;
-  const bool taken = Succeeded(echo_->put_RfTransmit(ToVariantBool(on)));
-  if (!on && taken) rfOn_ = false;
-  return taken;
+  return Switch(on, rfOn_, [](IEchoAutomation& echo, VARIANT_BOOL value) {
+    return echo.put_RfTransmit(value);
+  });
 }
 
 bool EchoLinkHost::SetIpTransmit(bool on) {
-  if (gone_) return false;
-  if (on) ipOn_ = true;
-  const bool taken = Succeeded(echo_->put_IpTransmit(ToVariantBool(on)));
-  if (!on && taken) ipOn_ = false;
-  return taken;
+  return Switch(on, ipOn_, [](IEchoAutomation& echo, VARIANT_BOOL value) {
+    return echo.put_IpTransmit(value);
+  });
 }
 
+// The path travels as UTF-8 and becomes a BSTR on the worker's thread, which owns it for
+// the call's life even when the call outlives its deadline.
 bool EchoLinkHost::PlayAudioFile(const std::string& path, bool flag) {
-  if (gone_) return false;
-  BSTR text = NewBstr(path);
-  if (text == nullptr) return false;
-  const HRESULT result = echo_->PlayAudioFile(text, ToVariantBool(flag));
-  SysFreeString(text);
-  return Succeeded(result);
+  const std::optional<ComAnswer> answer = Ask([path, flag](IEchoAutomation& echo) {
+    BSTR text = NewBstr(path);
+    if (text == nullptr) return ComAnswer{E_OUTOFMEMORY};
+    const HRESULT result = echo.PlayAudioFile(text, ToVariantBool(flag));
+    SysFreeString(text);
+    return ComAnswer{result};
+  });
+  return answer && SUCCEEDED(answer->result);
 }
+
+HRESULT CreateEchoObject(IEchoAutomation** object) {
+  return CoCreateInstance(echolink::kEchoClass, nullptr, CLSCTX_ALL, echolink::kEchoInterface,
+                          reinterpret_cast<void**>(object));
+}
+
+EchoLinkHostFactory::EchoLinkHostFactory(ComLinkTimes times, echolink::ComMaker make,
+                                         std::function<bool()> hostRunning)
+    : times_(times),
+      make_(std::move(make)),
+      hostRunning_(hostRunning ? std::move(hostRunning) : echolink::HostServerRunning) {}
 
 std::shared_ptr<HostObject> EchoLinkHostFactory::Create() {
-  void* object = nullptr;
-  const HRESULT result = CoCreateInstance(echolink::kEchoClass, nullptr, CLSCTX_ALL,
-                                          echolink::kEchoInterface, &object);
-  if (FAILED(result) || object == nullptr) return nullptr;
-  return std::make_shared<EchoLinkHost>(static_cast<IEchoAutomation*>(object));
+  std::unique_ptr<ComWorker> worker = ComWorker::Start(make_, times_.start);
+  if (!worker) return nullptr;
+  return std::make_shared<EchoLinkHost>(std::move(worker), make_, hostRunning_, times_);
 }
 
 }  // namespace quendal

@@ -16,7 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(ClipLibrary, holdsEveryClipAsPlayableSpeechShorterThanThePauseAfterItAndNothingElse) {
+TEST(ClipLibrary, holdsEveryClipAsLoudSpeechAndNothingElse) {
   const fs::path root = QUENDAL_CLIP_ROOT;
   const std::vector<std::string> names = LibraryClipNames();
   for (const std::string& name : names) {
@@ -34,11 +34,9 @@ TEST(ClipLibrary, holdsEveryClipAsPlayableSpeechShorterThanThePauseAfterItAndNot
     ASSERT_EQ(clip.channels, 1);
     std::vector<std::int16_t> samples(clip.pcm.size() / 2);
     std::memcpy(samples.data(), clip.pcm.data(), 2 * samples.size());
-    // "uma hora" takes about half a second; on the air a clip is cut off by the next one,
-    // 2 s after a minute clip and 3 s after the others.
-    const double seconds = double(samples.size()) / clip.sampleRate;
-    EXPECT_GT(seconds, 0.3);
-    EXPECT_LT(seconds, name.starts_with("hora/min") ? 2.0 : 3.0);
+    // "uma hora" takes about half a second; whether each clip fits the pause after it is
+    // --check-clips's to say (check_clips_built).
+    EXPECT_GT(double(samples.size()) / clip.sampleRate, 0.3);
     const auto peak = std::ranges::max(samples, {}, [](std::int16_t s) { return std::abs(s); });
     EXPECT_GT(std::abs(peak), 3277) << "silent clip (peak under 10% of full scale)";
   }

@@ -1,4 +1,5 @@
 #include "clips/WavClip.h"
+#include "clips/WavInfo.h"
 
 #include <gtest/gtest.h>
 
@@ -80,8 +81,22 @@ TEST(WavClip, refusesWhatItCannotPlayWithAReason) {
       {"noChannels", Riff(Fmt(1, 0, 8000, 16) + Chunk("data", kFour))},
       {"noSamples", Riff(Fmt(1, 1, 8000, 16) + Chunk("data", ""))},
       {"rateBeyondInt", Riff(Fmt(1, 1, 0x80000000u, 16) + Chunk("data", kFour))},
+      {"rateBeyondTheSoundServer", Riff(Fmt(1, 1, 384001, 16) + Chunk("data", kFour))},
   };
   for (const auto& [name, file] : files) EXPECT_NE(ParseWav(file).error, "") << name;
+}
+
+TEST(WavInfo, measuresTheLengthFromTheHeader) {
+  const std::pair<std::string, long long> files[] = {
+      {Riff(Fmt(1, 1, 8000, 16) + Chunk("data", std::string(16000, '\x01'))), 1000},
+      {Riff(Fmt(1, 2, 48000, 24) + Chunk("data", std::string(28800, '\x01'))), 100},
+      {Riff(Fmt(3, 1, 384000, 32) + Chunk("data", std::string(3840, '\x01'))), 2},
+      // A streamed file's unknown size: the frames it holds.
+      {"RIFF" + Le(~0u, 4) + "WAVE" + Fmt(1, 1, 8000, 8) + "data" + Le(~0u, 4) +
+           std::string(4000, '\x01'),
+       500},
+  };
+  for (const auto& [file, ms] : files) EXPECT_EQ(ReadWavInfo(file).Duration().count(), ms);
 }
 
 }  // namespace

@@ -20,14 +20,17 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// The log's events without their times, each time checked for its form.
+// The log's events without their times, each time checked for its form. The line about
+// the system clock, which this machine may or may not have synchronised, is no event.
 std::vector<std::string> Events(const ScratchFolder& folder) {
   static const std::regex line(R"(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3} (.*))");
   std::vector<std::string> events;
   std::istringstream log(ReadBytes(folder / "log.txt"));
   std::smatch match;
   for (std::string text; std::getline(log, text);) {
-    if (std::regex_match(text, match, line)) events.push_back(match[1]);
+    if (std::regex_match(text, match, line) && match[1] != "Relógio não sincronizado") {
+      events.push_back(match[1]);
+    }
   }
   return events;
 }

@@ -1,7 +1,7 @@
 # Builds the Debian package from this build folder and checks it: the program, its guard,
-# the 125 clips, the desktop entry, the metadata, the icon, the user unit and the copyright
-# file inside; no lintian errors; and, unpacked into a throwaway root, the node runs
-# headless from there with no display. -DBUILD=<build folder> -DWORK=<scratch folder>.
+# the 125 clips, the desktop entry, the metadata, the icon, the user unit, the copyright
+# file, the guide and the manual pages inside; no lintian errors, nor any tag on the pages;
+# and, unpacked into a throwaway root, the node runs headless from there with no display. -DBUILD=<build folder> -DWORK=<scratch folder>.
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK}/root ${WORK}/station)
 execute_process(COMMAND ${CMAKE_CPACK_COMMAND} -G DEB -B ${WORK} --config ${BUILD}/CPackConfig.cmake
@@ -19,7 +19,9 @@ foreach(path usr/bin/quendal usr/bin/quendal-sim usr/libexec/quendal/quendal
         usr/libexec/quendal/temperatura/tmp040.wav usr/share/applications/quendal.desktop
         usr/share/metainfo/org.example.korva.Quendal.metainfo.xml
         usr/share/icons/hicolor/scalable/apps/quendal.svg usr/lib/systemd/user/quendal.service
-        usr/share/doc/quendal/copyright usr/share/doc/quendal/changelog.gz)
+        usr/share/doc/quendal/copyright usr/share/doc/quendal/changelog.gz
+        usr/share/doc/quendal/guia.html usr/share/man/man1/quendal.1.gz
+        usr/share/man/man1/quendal-sim.1.gz)
   if(NOT contents MATCHES "\\./${path}[\n ]")
     message(FATAL_ERROR "${path} is not in the package:\n${contents}")
   endif()
@@ -38,6 +40,9 @@ if(LINTIAN)
   message("lintian:\n${tags}")
   if(tags MATCHES "(^|\n)E: ")
     message(FATAL_ERROR "lintian errors")
+  endif()
+  if(tags MATCHES "(^|\n)[EWI]: [^\n]*(manpage|manual-page)")
+    message(FATAL_ERROR "lintian on the manual pages")
   endif()
 endif()
 

@@ -39,6 +39,7 @@ struct FakeEcho {
     }
     if (value == "fail") return E_FAIL;
     if (value == "gone") return RPC_E_DISCONNECTED;
+    if (value == "hang") Sleep(10000);
     if (number != nullptr) *number = std::strtol(value.c_str(), nullptr, 10);
     return S_OK;
   }

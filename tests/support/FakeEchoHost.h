@@ -4,8 +4,8 @@
 // slots in a raw table of functions, sharing no declaration with the link under test;
 // every other slot answers E_NOTIMPL. Each call reads the state file anew, one
 // `Member=value` a line: a number (0 False, 1 True, any other passed raw), `fail`
-// (E_FAIL) or `gone` (RPC_E_DISCONNECTED); a missing member reads 0. Each call is logged,
-// UTF-8, to STATE.log: "RadioReceiving", "RfTransmit -1", "PlayAudioFile C:\a.wav -1".
+// (E_FAIL), `gone` (RPC_E_DISCONNECTED) or `hang` (0 after 10 s); a missing member reads
+// 0. Each call is logged, UTF-8, to STATE.log: "RfTransmit -1", "PlayAudioFile C:\a.wav -1".
 #include <unknwn.h>
 #include <windows.h>
 

@@ -10,12 +10,16 @@
 #include <algorithm>
 #include <chrono>
 #include <functional>
+#include <sstream>
 #include <thread>
+#include <vector>
 
 #include "guard/windows/GuardProcess.h"
 #include "host/echolink/ComInit.h"
 #include "host/echolink/EchoLinkHost.h"
+#include "onair/LoggedPlatform.h"
 #include "tests/support/FakeEchoHost.h"
+#include "tests/support/Fakes.h"
 #include "tests/support/ScratchFolder.h"
 
 namespace quendal::test {
@@ -38,6 +42,17 @@ fs::path Beside(const wchar_t* name) {
   return fs::path(self).parent_path() / name;
 }
 
+// Starts a program; its process handle, for the caller to close (null when it did not start).
+HANDLE Launch(std::wstring command) {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                 &process);
+  CloseHandle(process.hThread);
+  return process.hProcess;
+}
+
 // Where COM starts the double's server; an empty command leaves the class unregistered.
 // Windows looks up a user's classes under HKCU first; wine reads only the machine's
 // (HKLM), where a user without administrator rights cannot write. Both, where allowed.
@@ -53,64 +68,93 @@ void SetServerCommand(const std::wstring& command) {
   }
 }
 
-// Parameter: served out of process. The cases share the registry: one at a time.
-class ComLink : public ::testing::TestWithParam<bool> {
+// The double's state file, its registration and the servers it ran, one test's.
+class DoubleRig {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(com_.Joined());
-    WriteBytes(state_, "");
-    SetServerCommand({});
-    if (GetParam()) {
-      RegisterServer();
-    } else {
-      ASSERT_HRESULT_SUCCEEDED(
-          CoRegisterClassObject(fake_echo::EchoClass(), fake_echo::NewClassFactory(state_.native()),
-                                CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &cookie_));
-    }
-    host_ = std::dynamic_pointer_cast<EchoLinkHost>(EchoLinkHostFactory().Create());
-    ASSERT_NE(host_, nullptr);
-  }
-  void RegisterServer() {
+  void Register() {
     const fs::path exe = Beside(L"fake_echo_server.exe");
-    ITypeLib* library = nullptr;  // in the EXE, for the standard marshaller
+    // The type library, in the EXE, for the standard marshaller: registered as the host
+    // registers its own, under the entry of the server's own word size.
+    ITypeLib* library = nullptr;
     ASSERT_HRESULT_SUCCEEDED(LoadTypeLibEx(exe.c_str(), REGKIND_REGISTER, &library));
     library->Release();
-    SetServerCommand(L"\"" + exe.native() + L"\" --state \"" + state_.native() + L"\"");
+    const std::wstring entry = std::wstring(L"TypeLib\\{5B0C8E3E-2F7A-4C55-9E61-3A8D7B2C4F10}") +
+                               (sizeof(void*) == 8 ? L"\\1.0\\0\\win64" : L"\\1.0\\0\\win32");
+    ASSERT_EQ(RegGetValueW(HKEY_CLASSES_ROOT, entry.c_str(), nullptr, RRF_RT_REG_SZ, nullptr,
+                           nullptr, nullptr),
+              ERROR_SUCCESS)
+        << "no entry for this word size";
+    command_ = L"\"" + exe.native() + L"\" --state \"" + state_.native() + L"\"";
+    SetServerCommand(command_);
   }
-  void TearDown() override {
-    host_.reset();
-    if (cookie_ != 0) CoRevokeClassObject(cookie_);
-    EXPECT_TRUE(ObjectsReleased()) << "the double's server did not end";
-  }
-
   // The calls the double has seen since the last look.
   std::string Calls() {
     const std::string log = ReadBytes(state_.native() + L".log");
     fs::remove(state_.native() + L".log");
     return log;
   }
-  HANDLE Server() {
-    DWORD pid = 0;
-    std::ifstream(fs::path(state_.native() + L".pid")) >> pid;
-    return pid == 0 ? nullptr : OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, pid);
+  std::vector<DWORD> Servers() {
+    std::vector<DWORD> pids;
+    std::ifstream list(fs::path(state_.native() + L".pid"));
+    for (DWORD pid = 0; list >> pid;) pids.push_back(pid);
+    return pids;
   }
-  // In this process, by the double's count; out of it, by its server ending (one that
-  // does not end is ended, so the next case starts clean).
-  bool ObjectsReleased() {
-    if (!GetParam()) return fake_echo::Outstanding() == 0;
-    HANDLE server = Server();
-    const bool ended = !server || WaitForSingleObject(server, 10000) == WAIT_OBJECT_0;
-    if (server && !ended) TerminateProcess(server, 1);
-    if (server) CloseHandle(server);
+  // Whether each server the double ran ended by itself; one that did not is ended.
+  bool ServersEnded() {
+    bool ended = true;
+    for (const DWORD pid : Servers()) {
+      HANDLE server = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, pid);
+      if (server == nullptr) continue;
+      const bool over = WaitForSingleObject(server, 10000) == WAIT_OBJECT_0;
+      if (!over) TerminateProcess(server, 1);
+      ended = ended && over;
+      CloseHandle(server);
+    }
     fs::remove(state_.native() + L".pid");
     return ended;
   }
 
-  ComInit com_;
   ScratchFolder folder_;
   const fs::path state_ = folder_ / "state.txt";
-  DWORD cookie_ = 0;
+  std::wstring command_;
+};
+
+// Makes the double's object in the link's own apartment, as an in-process server would.
+echolink::ComMaker InProcessDouble(const fs::path& state) {
+  return [state](echolink::IEchoAutomation** object) {
+    IClassFactory* factory = fake_echo::NewClassFactory(state.native());
+    const HRESULT result = factory->CreateInstance(nullptr, echolink::kEchoInterface,
+                                                   reinterpret_cast<void**>(object));
+    factory->Release();
+    return result;
+  };
+}
+
+// The link to the double, served out of process or in the link's own apartment.
+template <typename Param>
+class LinkRig : public DoubleRig, public ::testing::TestWithParam<Param> {
+ protected:
+  void Attach(bool outOfProcess) {
+    WriteBytes(state_, "");
+    SetServerCommand({});
+    if (outOfProcess) Register();
+    auto factory =
+        outOfProcess ? EchoLinkHostFactory() : EchoLinkHostFactory({}, InProcessDouble(state_));
+    host_ = std::dynamic_pointer_cast<EchoLinkHost>(factory.Create());
+    ASSERT_NE(host_, nullptr);
+  }
   std::shared_ptr<EchoLinkHost> host_;
+};
+
+// Parameter: served out of process. The cases share the registry: one at a time.
+class ComLink : public LinkRig<bool> {
+ protected:
+  void SetUp() override { Attach(GetParam()); }
+  void TearDown() override {
+    host_.reset();
+    EXPECT_TRUE(ObjectsReleased()) << "the double's server did not end";
+  }
+  bool ObjectsReleased() { return GetParam() ? ServersEnded() : fake_echo::Outstanding() == 0; }
 };
 
 // One read is one call, and any value other than False reads as True.
@@ -180,24 +224,10 @@ TEST_P(ComLink, theLinkSwitchesOffWhatItLeftOnAndLetsTheObjectGo) {
             "RfTransmit 0\nIpTransmit 0\n");
 }
 
-// No object without COM on the calling thread or without the host's class; a host whose
-// process dies fails every call, none hangs, and letting it go is safe.
-TEST_P(ComLink, noHostWithoutComOrItsClassAndADeadHostFailsEveryCall) {
-  std::shared_ptr<HostObject> created = std::make_shared<UnavailableHost>();
-  std::thread([&] { created = EchoLinkHostFactory().Create(); }).join();
-  EXPECT_EQ(created, nullptr);
-  if (!GetParam()) return;
-  ASSERT_EQ(host_->ConnectedCount(), 0);
-  HANDLE server = Server();
-  ASSERT_TRUE(TerminateProcess(server, 9));
-  ASSERT_EQ(WaitForSingleObject(server, 10000), WAIT_OBJECT_0);
-  CloseHandle(server);
-  const auto started = std::chrono::steady_clock::now();
-  EXPECT_EQ(host_->RadioReceiving(), std::nullopt);
-  EXPECT_FALSE(host_->SetRfTransmit(true));
-  EXPECT_TRUE(host_->HostGone());
-  EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(20));
-  host_.reset();
+// No object without the host's class, whatever the caller's apartment: the link makes
+// its object in one of its own.
+TEST_P(ComLink, noHostWithoutItsClass) {
+  std::thread([&] { EXPECT_EQ(EchoLinkHostFactory().Create() != nullptr, GetParam()); }).join();
   SetServerCommand({});
   EXPECT_EQ(EchoLinkHostFactory().Create(), nullptr);
 }
@@ -211,17 +241,12 @@ TEST_P(ComLink, theGuardReleasesAKilledProgramsTransmitterAndOneKeyedTooLong) {
   const auto logIs = [&](const char* calls) {
     return [this, calls] { return ReadBytes(state_.native() + L".log") == calls; };
   };
-  std::wstring command =
-      L"\"" + Beside(L"guard_key_probe.exe").native() + L"\" \"" + state_.native() + L"\"";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION probe{};
-  ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                             &startup, &probe));
+  const HANDLE probe =
+      Launch(L"\"" + Beside(L"guard_key_probe.exe").native() + L"\" \"" + state_.native() + L"\"");
+  ASSERT_NE(probe, nullptr);
   const bool keyed = Within(20s, logIs("RfTransmit -1\n"));
-  TerminateProcess(probe.hProcess, 9);
-  CloseHandle(probe.hThread);
-  CloseHandle(probe.hProcess);
+  TerminateProcess(probe, 9);
+  CloseHandle(probe);
   ASSERT_TRUE(keyed);
   EXPECT_TRUE(Within(10s, logIs("RfTransmit -1\nRfTransmit 0\nRfTransmit 0\n"))) << Calls();
   Calls();
@@ -236,6 +261,71 @@ TEST_P(ComLink, theGuardReleasesAKilledProgramsTransmitterAndOneKeyedTooLong) {
 INSTANTIATE_TEST_SUITE_P(Served, ComLink, ::testing::Bool(), [](const auto& outOfProcess) {
   return outOfProcess.param ? "outOfProcess" : "inProcess";
 });
+
+// What the host program does to a link that has keyed for an announcement.
+struct HostFault {
+  const char* name;
+  const char* state;        // the double's answers from the fault on; "kill" ends its process
+  bool operatorStartsHost;  // the operator starts the host again, after the first release
+};
+
+// The link keys, the host fails, and the ticks go on: a release at once, then a read of the
+// lights and the release again each second. The first fails by its deadline, the rest at
+// once, the lights read nothing (green); no host starts but by the operator, none is
+// looked for while a call hangs in it; one started again confirms the release and keys.
+class HostFaults : public LinkRig<HostFault> {
+ protected:
+  void SetUp() override { Attach(true); }
+  void TearDown() override {
+    host_.reset();
+    ServersEnded();
+  }
+};
+
+TEST_P(HostFaults, theLinkGoesOnAndComesBackOnlyToARunningHost) {
+  const HostFault& fault = GetParam();
+  std::ostringstream aired;  // the on-air log
+  FakeClock clock;
+  onair::OnAirLog log(clock, &aired);
+  onair::LoggedHost link(host_, log, "");
+  ASSERT_TRUE(link.SetRfTransmit(true));
+  if (std::string(fault.state) == "kill") {
+    HANDLE server = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, Servers().back());
+    ASSERT_TRUE(TerminateProcess(server, 9));
+    WaitForSingleObject(server, 10000);
+    CloseHandle(server);
+  } else {
+    WriteBytes(state_, fault.state);
+  }
+  auto started = std::chrono::steady_clock::now();
+  EXPECT_FALSE(link.SetRfTransmit(false));
+  EXPECT_LT(std::chrono::steady_clock::now() - started, 1500ms) << "the deadline";
+  WriteBytes(state_, "");
+  if (fault.operatorStartsHost) CloseHandle(Launch(command_ + L" -Embedding"));  // not by COM
+  Calls();
+  bool confirmed = false;
+  for (int tick = 0; tick < 8 && !confirmed; ++tick) {
+    Sleep(1000);
+    started = std::chrono::steady_clock::now();
+    const std::optional<bool> light = link.RadioReceiving();
+    confirmed = link.SetRfTransmit(false);
+    EXPECT_EQ(light.has_value(), confirmed);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, 1500ms) << "tick " << tick;
+  }
+  EXPECT_EQ(confirmed, fault.operatorStartsHost);
+  EXPECT_EQ(Servers().size(), fault.operatorStartsHost ? 2U : 1U) << "a host was started";
+  EXPECT_EQ(link.SetRfTransmit(true), confirmed) << "the next announcement";
+  // Only the link's own lines, gone and back, hold an H.
+  EXPECT_EQ(std::ranges::count(aired.str(), 'H'), confirmed ? 2 : 1) << aired.str();
+  EXPECT_EQ(Calls(), confirmed ? "RadioReceiving\nRfTransmit 0\nRfTransmit -1\n" : "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Matrix, HostFaults,
+    ::testing::Values(HostFault{"endedMidAnnouncementThenStartedAgain", "kill", true},
+                      HostFault{"endedAndNeverStartedAgain", "kill", false},
+                      HostFault{"hangs10sMidAnnouncement", "RfTransmit=hang\n", false}),
+    [](const auto& fault) { return std::string(fault.param.name); });
 
 // A thread already in the multithreaded apartment is refused and left in it.
 TEST(ComInit, leavesAnotherApartmentAlone) {

@@ -1,7 +1,7 @@
 // The test double as an out-of-process server, as COM starts it from the LocalServer32
 // key the test writes: fake_echo_server --state STATE -Embedding. It writes its process
-// id to STATE.pid and ends when its last object is released, or after 20 s without one.
-// Its class object is for one use, so every object has a server process of its own: a
+// id to STATE.pid (a line for each server) and ends when its last object is released, or after 20 s
+// without one. Its class object is for one use, so every object has a server process of its own: a
 // test that kills one kills only its own host.
 #include <objbase.h>
 #include <shellapi.h>
@@ -24,7 +24,8 @@ int main() {
   LocalFree(arguments);
   mainThread = GetCurrentThreadId();
   if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 2;
-  std::ofstream(std::filesystem::path(statePath + L".pid")) << GetCurrentProcessId() << '\n';
+  std::ofstream(std::filesystem::path(statePath + L".pid"), std::ios::app)
+      << GetCurrentProcessId() << '\n';
   IClassFactory* factory = NewClassFactory(statePath);
   DWORD cookie = 0;
   if (FAILED(CoRegisterClassObject(EchoClass(), factory, CLSCTX_LOCAL_SERVER, REGCLS_SINGLEUSE,

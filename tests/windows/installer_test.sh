@@ -2,8 +2,9 @@
 # The installer of this build under wine, in a prefix of its own: a silent install puts
 # the program, its guard and the 125 clips into %LOCALAPPDATA%\Programs\Quendal, with a
 # Start-menu shortcut that starts in that folder, a desktop one and the entry in the list
-# of installed programs; a silent uninstall removes them all and keeps the operator's
-# quendal.txt and temperatura.html.
+# of installed programs, but no shortcut in the Startup folder unless asked (/INICIAR),
+# which starts in that folder too; a silent uninstall removes them all and keeps the
+# operator's quendal.txt and temperatura.html.
 #   installer_test.sh BUILD_FOLDER
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -31,14 +32,23 @@ name=${user##*/}
 folder="C:\\users\\$name\\AppData\\Local\\Programs\\Quendal"
 start="$user/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Quendal.lnk"
 desktop="$user/Desktop/Quendal.lnk"
-installed=("$app/quendal.exe" "$app/quendal-guard.exe" "$app/uninstall.exe" "$start" "$desktop")
+# The Startup folder, in whichever case this system spells it (wine: StartUp).
+startup=$(find "${start%/*}" -maxdepth 1 -iname startup -type d)/Quendal.lnk
+guide="$user/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Guia do Quendal.lnk"
+installed=("$app/quendal.exe" "$app/quendal-guard.exe" "$app/uninstall.exe" "$start" "$desktop"
+  "$app/guia.html" "$guide")
 for file in "${installed[@]}"; do [ -f "$file" ] || fail "not installed: $file"; done
+[ ! -e "$startup" ] || fail "started with Windows unasked"
+"$run" "$setup" /S /INICIAR
+[ -f "$startup" ] || fail "/INICIAR made no shortcut in the Startup folder"
+installed+=("$startup")
 clips=$(find "$app/hora" "$app/temperatura" -name '*.wav' | wc -l)
 [ "$clips" -eq 125 ] || fail "$clips clips installed"
 # The shortcut starts the program in its folder, where quendal.txt lives: the link's one
 # UTF-16 text, the working folder, after its length, which reads as a character.
-grep -qxF "$folder" <<<"$(strings -el "$start" | cut -c2-)" ||
-  fail "the Start-menu shortcut starts elsewhere"
+for link in "$start" "$startup"; do
+  grep -qxF "$folder" <<<"$(strings -el "$link" | cut -c2-)" || fail "$link starts elsewhere"
+done
 
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quendal'
 entry=$("$run" reg query "$key" | tr -d '\r')

@@ -15,8 +15,8 @@ DesktopStation::DesktopStation(const LaunchOptions& options, std::ostream* log)
       clock_(QtClock::OffsetFor(options.clock)),
       app_(CurrentAppInfo(options.folder)),
       logged_(clock_, log, hosts_, *sound_, files_, messages_, app_.path),
-      controller_(Platform{logged_.hosts, logged_.sound, pause_, files_, clock_, logged_.messages,
-                           desktop_, app_}),
+      controller_(Platform{logged_.hosts, logged_.sound, pause_, files_, logged_.clock,
+                           logged_.messages, desktop_, app_}),
       window_(controller_, gate_),
       ticks_(
           clock_, gate_, [this] { return controller_.TimersEnabled(); },

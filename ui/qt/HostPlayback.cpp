@@ -2,7 +2,7 @@
 
 #include <QFile>
 
-#include "clips/WavClip.h"
+#include "clips/WavInfo.h"
 #include "core/platform/SoundOutput.h"
 
 namespace quendal {
@@ -11,19 +11,6 @@ namespace {
 // What a file that cannot be measured is given: about the length of the system sound
 // the sound card plays in its place.
 constexpr std::chrono::milliseconds kUnmeasured{1000};
-
-int BytesPerSample(WavClip::Sample sample) {
-  switch (sample) {
-    case WavClip::Sample::kUInt8:
-      return 1;
-    case WavClip::Sample::kInt16:
-      return 2;
-    case WavClip::Sample::kInt32:
-    case WavClip::Sample::kFloat32:
-      return 4;
-  }
-  return 2;
-}
 
 }  // namespace
 
@@ -51,11 +38,8 @@ std::chrono::milliseconds HostPlayback::WavDuration(const std::string& path) {
   QFile file(QString::fromStdString(path));
   if (!file.open(QIODevice::ReadOnly)) return {};
   const QByteArray bytes = file.readAll();
-  const WavClip clip = ParseWav(std::string_view(bytes.constData(), bytes.size()));
-  if (!clip.error.empty() || clip.channels <= 0 || clip.sampleRate <= 0) return {};
-  const long long frames =
-      static_cast<long long>(clip.pcm.size()) / (clip.channels * BytesPerSample(clip.sample));
-  return std::chrono::milliseconds(frames * 1000 / clip.sampleRate);
+  const WavInfo info = ReadWavInfo(std::string_view(bytes.constData(), bytes.size()));
+  return info.error.empty() ? info.Duration() : std::chrono::milliseconds{};
 }
 
 }  // namespace quendal

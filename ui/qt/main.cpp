@@ -15,12 +15,14 @@
 #ifdef _WIN32
 #include "host/echolink/ComInit.h"
 #endif
+#include "launch/ClipFolderCheck.h"
 #include "launch/LaunchOptions.h"
 #include "onair/OnAirLog.h"
 #include "ui/qt/DesktopStation.h"
 #include "ui/qt/Look.h"
 #include "ui/qt/Screenshots.h"
 #include "ui/qt/art/Artwork.h"
+#include "ui/qt/platform/QtAppInfo.h"
 #ifdef QUENDAL_WITH_HEADLESS
 #include "ui/qt/headless/HeadlessNode.h"
 #endif
@@ -33,6 +35,14 @@ int main(int argc, char** argv) {
   if (request.exitCode) {
     std::fputs(request.message.c_str(), *request.exitCode == 0 ? stdout : stderr);
     return *request.exitCode;
+  }
+  if (request.options.checkClips) {
+    // Only to find the executable's folder, as the program itself would: no display needed.
+    const QCoreApplication core(argc, argv);
+    const quendal::ClipCheckReport report =
+        quendal::CheckClipFolder(quendal::CurrentAppInfo(request.options.folder).path);
+    std::fputs(report.Text().c_str(), stdout);
+    return report.ExitCode();
   }
 
   // Opened before anything runs, so a log that cannot be written stops the program at once

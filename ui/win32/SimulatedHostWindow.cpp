@@ -8,7 +8,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "clips/WavClip.h"
+#include "clips/WavInfo.h"
 #include "core/platform/Clock.h"
 #include "core/platform/SoundOutput.h"
 #include "ui/win32/Look.h"
@@ -26,13 +26,8 @@ constexpr int kUnmeasuredMs = 1000;
 int WavMs(const std::string& path) {
   std::ifstream file(std::filesystem::u8path(path), std::ios::binary);
   const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  const WavClip clip = ParseWav(bytes);
-  if (!clip.error.empty() || clip.channels <= 0 || clip.sampleRate <= 0) return 0;
-  const int sampleBytes = clip.sample == WavClip::Sample::kUInt8   ? 1
-                          : clip.sample == WavClip::Sample::kInt16 ? 2
-                                                                   : 4;
-  const long long frames = static_cast<long long>(clip.pcm.size()) / (clip.channels * sampleBytes);
-  return static_cast<int>(frames * 1000 / clip.sampleRate);
+  const WavInfo info = ReadWavInfo(bytes);
+  return info.error.empty() ? static_cast<int>(info.Duration().count()) : 0;
 }
 
 // A Play call's value is "<path> <flag>"; the path may hold blanks of its own.

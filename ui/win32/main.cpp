@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "host/echolink/ComInit.h"
+#include "launch/ClipFolderCheck.h"
 #include "launch/LaunchOptions.h"
 #include "onair/OnAirLog.h"
 #include "ui/win32/DesktopStation.h"
@@ -37,6 +38,11 @@ int Stop(const std::string& message, int code) {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
   const quendal::LaunchRequest request = quendal::ParseLaunch(Arguments());
   if (request.exitCode) return Stop(request.message, *request.exitCode);
+  if (request.options.checkClips) {
+    const quendal::ClipCheckReport report =
+        quendal::CheckClipFolder(quendal::win32::CurrentAppInfo(request.options.folder).path);
+    return Stop(report.Text(), report.ExitCode());
+  }
   // Opened before anything runs, so a log that cannot be written stops the program at once
   // rather than leaving the operator without the record they asked for.
   std::ofstream logFile;
