@@ -1,15 +1,20 @@
 #include "guard/GuardLoop.h"
 
 #include <algorithm>
+#include <array>
 
 namespace quendal::guard {
 namespace {
 
-// Long enough for a daemon that restarts, short enough that a guard never lingers.
-constexpr int kReleaseAttempts = 20;
+// Long enough for a link that takes a release only on the radio's word, some 10 s after
+// the first request, and for a daemon that restarts; short enough that a guard never
+// lingers.
+constexpr Millis kGiveUp{30'000};
 constexpr Millis kBetweenAttempts{500};
 // A key request the program wrote just before dying may still wait in the host's queue
-// behind the guard's first release: one more release after it settles catches that.
+// behind the guard's first release: one more release after it settles catches that on a
+// link that cannot read back what its transmitter holds (the rigctld link waits for the
+// radio's word itself).
 constexpr Millis kSettle{300};
 
 const char* Name(Switch which) { return which == Switch::Rf ? "RfTransmit" : "IpTransmit"; }
@@ -42,11 +47,17 @@ class Guard {
     return std::max(Millis{0}, *next - Now());
   }
 
+  // One line when a switch times out, and one more when a release asked again is taken.
   void ReleaseTimedOut() {
     for (const Switch which : watch_.TimedOut(Now())) {
       const bool taken = Release(p_.link, which);
-      p_.log << "quendal-guard: " << Name(which) << " keyed for " << watch_.Limit().count() / 1000
-             << " s: " << (taken ? "released" : "release refused, trying again") << std::endl;
+      bool& asking = askingAgain_[which == Switch::Rf ? 0 : 1];
+      if (taken || !asking) {
+        p_.log << "quendal-guard: " << Name(which) << " keyed for " << watch_.Limit().count() / 1000
+               << " s: " << (taken ? "released" : "release not confirmed, asking again")
+               << std::endl;
+      }
+      asking = !taken;
       watch_.ReleasedByGuard(which, taken, Now());
     }
   }
@@ -61,19 +72,19 @@ class Guard {
   }
 
   bool ReleaseUntilTaken(Switch which) {
-    for (int attempt = 0; attempt < kReleaseAttempts; ++attempt) {
+    for (const Millis start = Now(); Now() - start < kGiveUp; p_.pause.Sleep(kBetweenAttempts)) {
       if (Release(p_.link, which)) {
         p_.pause.Sleep(kSettle);
         Release(p_.link, which);
         return true;
       }
-      p_.pause.Sleep(kBetweenAttempts);
     }
     return false;
   }
 
   GuardPlatform p_;
   TransmitterWatch watch_;
+  std::array<bool, 2> askingAgain_{};
 };
 
 }  // namespace

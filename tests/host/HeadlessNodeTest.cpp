@@ -12,7 +12,6 @@
 #include <sstream>
 #include <thread>
 
-#include "options/OptionsFile.h"
 #include "tests/support/RigctldDaemons.h"
 #include "tests/support/ScratchFolder.h"
 
@@ -20,12 +19,6 @@ namespace quendal::test {
 namespace {
 
 using namespace std::chrono_literals;
-
-void WriteOptions(const ScratchFolder& folder, std::initializer_list<Box> set) {
-  OptionSet options;
-  for (const Box box : set) options.SetValue(box, kSet);
-  WriteBytes(folder / kOptionsFileName, FormatOptionsFile(options));
-}
 
 // The log's events without their times, each time checked for its form. The line about
 // the system clock, which this machine may or may not have synchronised, is no event.
@@ -40,14 +33,6 @@ std::vector<std::string> Events(const ScratchFolder& folder) {
     }
   }
   return events;
-}
-
-bool Within(std::chrono::seconds limit, const std::function<bool()>& done) {
-  for (const auto end = std::chrono::steady_clock::now() + limit;
-       !done() && std::chrono::steady_clock::now() < end;) {
-    std::this_thread::sleep_for(20ms);
-  }
-  return done();
 }
 
 // The node ends with the test, pass or fail, before its folder and its radio go: SIGTERM,

@@ -7,6 +7,7 @@
 
 #include <csignal>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 namespace quendal::test {
@@ -83,6 +84,7 @@ FakeRigctld::FakeRigctld(Misbehaviour misbehave) : misbehave_(std::move(misbehav
           const std::optional<std::string> reply = Answer(command);
           if (reply && reply->empty()) count = 0;
           if (reply && count > 0) ::send(watched[i].fd, reply->data(), reply->size(), MSG_NOSIGNAL);
+          if (std::exchange(keyAfterReply_, false)) ptt = true;
         }
         if (count <= 0) {
           ::close(watched[i].fd);
@@ -104,9 +106,10 @@ FakeRigctld::~FakeRigctld() {
 
 std::optional<std::string> FakeRigctld::Answer(const std::string& command) {
   if (command == "\\get_dcd") return squelchOpen ? "1\n" : "0\n";
-  if (command == "t") return ptt ? "1\n" : "0\n";
+  if (command == "t") return !pttReadable ? "RPRT -11\n" : ptt ? "1\n" : "0\n";
   if (command == "T 1") {
     ++keyRequests;
+    if (keyAfterNextRelease) return keyHeld_ = true, std::nullopt;
     ptt = true;
     if (onKeyRequest) onKeyRequest();
     if (holdKeyReply) return std::nullopt;
@@ -116,6 +119,7 @@ std::optional<std::string> FakeRigctld::Answer(const std::string& command) {
     if (release == Release::Drop) return "";
     if (release == Release::Refuse) return "RPRT -1\n";
     ptt = false;
+    keyAfterReply_ = std::exchange(keyHeld_, false);
   }
   return "RPRT 0\n";
 }

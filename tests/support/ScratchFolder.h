@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "options/OptionsFile.h"
+
 namespace quendal::test {
 
 // A fresh folder under the system's temporary folder, removed with its contents.
@@ -32,6 +34,13 @@ inline void WriteBytes(const std::filesystem::path& path, std::string_view bytes
 inline std::string ReadBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A quendal.txt in `folder` with exactly these boxes set.
+inline void WriteOptions(const ScratchFolder& folder, std::initializer_list<Box> set) {
+  OptionSet options;
+  for (const Box box : set) options.SetValue(box, kSet);
+  WriteBytes(folder / kOptionsFileName, FormatOptionsFile(options));
 }
 
 }  // namespace quendal::test
