@@ -4,24 +4,17 @@
 
 #include "core/ClipLibrary.h"
 #include "launch/ClipFolderCheck.h"
+#include "tests/clips/WavBytes.h"
 #include "tests/support/ScratchFolder.h"
 
 namespace quendal::test {
 namespace {
 
-std::string Le(std::uint32_t value, int bytes) {
-  std::string out;
-  for (int i = 0; i < bytes; ++i) out += static_cast<char>(value >> (8 * i));
-  return out;
-}
-
 // 16-bit mono at 8000 Hz: `ms` milliseconds of a square wave, or of silence.
 std::string Wav(int ms, bool sound = true) {
   std::string data;
   for (int i = 0; i < ms * 8; ++i) data += Le(sound && i % 16 < 8 ? 12000 : 0, 2);
-  return "RIFF" + Le(36 + std::uint32_t(data.size()), 4) + "WAVEfmt " + Le(16, 4) + Le(1, 2) +
-         Le(1, 2) + Le(8000, 4) + Le(16000, 4) + Le(2, 2) + Le(16, 2) + "data" +
-         Le(std::uint32_t(data.size()), 4) + data;
+  return Riff(Fmt(1, 1, 8000, 16) + Chunk("data", data));
 }
 
 class ClipCheck : public testing::Test {

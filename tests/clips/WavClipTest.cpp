@@ -3,34 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/clips/WavBytes.h"
+
 namespace quendal::test {
 namespace {
-
-std::string Le(std::uint32_t value, int bytes) {
-  std::string out;
-  for (int i = 0; i < bytes; ++i) out += static_cast<char>(value >> (8 * i));
-  return out;
-}
-
-// An odd-sized chunk is padded to an even size.
-std::string Chunk(const std::string& id, const std::string& body) {
-  return id + Le(std::uint32_t(body.size()), 4) + body + std::string(body.size() % 2, '\0');
-}
-
-std::string Fmt(int format, int channels, std::uint32_t rate, int bits) {
-  const int align = channels * bits / 8;
-  return Chunk("fmt ", Le(format, 2) + Le(channels, 2) + Le(rate, 4) + Le(rate * align, 4) +
-                           Le(align, 2) + Le(bits, 2));
-}
 
 std::string Extensible(int subFormat, int bits) {
   return Chunk("fmt ", Le(0xfffe, 2) + Le(1, 2) + Le(8000, 4) + Le(8000 * bits / 8, 4) +
                            Le(bits / 8, 2) + Le(bits, 2) + Le(22, 2) + Le(bits, 2) + Le(4, 4) +
                            Le(subFormat, 2) + std::string(14, '\x01'));
-}
-
-std::string Riff(const std::string& chunks) {
-  return "RIFF" + Le(std::uint32_t(4 + chunks.size()), 4) + "WAVE" + chunks;
 }
 
 const std::string kFour = "\x10\x20\x30\x40";
