@@ -2,7 +2,6 @@
 #include <gmock/gmock.h>
 
 #include <filesystem>
-#include <sstream>
 
 #include "guard/GuardOptions.h"
 #include "launch/LaunchOptions.h"
@@ -88,34 +87,28 @@ TEST(LaunchOptions, refuseBadTimesStationsAndArgumentsAndHelpShowsThePublicOptio
 }
 
 // The guard reads its command line by the same rules: nothing unknown, no partial number.
-// REAL stands for the system's real link.
 TEST(GuardOptions, takeTheProgramsChoiceAndRefuseWhatTheyDoNotName) {
 #ifdef _WIN32
   const std::string real = "echolink";
 #else
   const std::string real = "rigctld=127.0.0.1:4532";
 #endif
-  const std::pair<std::string, long> rows[] = {
-      {"--host REAL", 120'000},
-      {"--host=REAL --limit 30 --parent 7", 30'000},
-      {"--host REAL --limit 30s", -1},
-      {"--host REAL --limit 0", -1},
-      {"--host REAL --limt 30", -1},
-      {"--host REAL extra", -1},
-      {"--host sim", -1},
-      {"--limit 30", -1},
+  const std::pair<std::vector<std::string>, long> rows[] = {
+      {{"--host", real}, 120'000},
+      {{"--host=" + real, "--limit", "30", "--parent", "7"}, 30'000},
+      {{"--host", real, "--limit", "30s"}, -1},
+      {{"--host", real, "--limit", "0"}, -1},
+      {{"--host", real, "--limt", "30"}, -1},
+      {{"--host", real, "extra"}, -1},
+      {{"--host", "sim"}, -1},
+      {{"--limit", "30"}, -1},
   };
-  for (const auto& [line, limitMs] : rows) {
-    std::vector<std::string> words{"quendal-guard"};
-    for (std::istringstream in(line); in >> words.emplace_back();) {
-      std::string& word = words.back();
-      if (const auto at = word.find("REAL"); at != std::string::npos) word.replace(at, 4, real);
-    }
-    words.pop_back();  // the read that found the end
+  for (auto [words, limitMs] : rows) {
+    words.insert(words.begin(), "quendal-guard");
     std::vector<char*> argv;
     for (std::string& word : words) argv.push_back(word.data());
     const auto options = guard::ParseGuardOptions(static_cast<int>(argv.size()), argv.data());
-    EXPECT_EQ(options ? options->limit.count() : -1, limitMs) << line;
+    EXPECT_EQ(options ? options->limit.count() : -1, limitMs) << testing::PrintToString(words);
   }
 }
 
